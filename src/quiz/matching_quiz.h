@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "quiz/answer_key.h"
+#include "quiz/controls.h"
+
+namespace quiz {
+
+// The window's controls that one game is played on.
+struct QuizControls {
+  VisibleList& names;        // cave names still in play
+  VisibleList& settlements;  // settlements still in play
+  TextBox& result;           // verdict on the last pair
+  Label& correct_label;
+  Label& wrong_label;
+};
+
+// One matching game: the pupil pairs each cave with the settlement it lies near.
+class MatchingQuiz {
+ public:
+  MatchingQuiz(AnswerKey key, QuizControls controls) : key_(key), controls_(controls) {}
+
+  // Puts every name and every settlement of the key back into the two lists.
+  void refill_lists();
+  // Called on any selection change; checks the pair once both lists have a selection.
+  void selection_changed();
+  // Judges the selected pair, shows the verdict, scores it and takes both entries out of play.
+  void check_pair();
+  // A full game again, both scores at zero.
+  void restart();
+
+  std::int32_t correct_count() const { return correct_count_; }
+  std::int16_t wrong_count() const { return wrong_count_; }
+
+ private:
+  std::optional<ListIndex> last_row_matching(std::string_view name,
+                                             std::optional<std::string_view> settlement) const;
+  void report_correct(std::string_view name, std::string_view settlement, ListIndex row);
+  void report_wrong(std::string_view name, std::string_view settlement);
+
+  AnswerKey key_;
+  QuizControls controls_;
+  std::int32_t correct_count_ = 0;
+  std::int16_t wrong_count_ = 0;
+};
+
+}  // namespace quiz
