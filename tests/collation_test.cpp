@@ -24,15 +24,15 @@ struct OrderCase {
 TEST(BulgarianCollation, OrdersByTheBulgarianAlphabetIgnoringCase) {
   const BulgarianCollation collation;
   const OrderCase cases[] = {
-      {"а", "Б", true},                    // case does not decide the letter order
-      {"Б", "а", false},                   //
-      {"баня", "БАНЯ", false},             // equal apart from case
-      {"БАНЯ", "баня", false},             //
+      {"а", "Б", true},  // case does not decide the letter order
+      {"Б", "а", false},
+      {"баня", "БАНЯ", false},  // equal apart from case
+      {"БАНЯ", "баня", false},
       {"Ъглен", "Ябълково", true},         // Ъ and Ь sit where the Bulgarian alphabet has them
       {"Ябълково", "Ahtopol", true},       // Cyrillic comes before Latin
       {"с. Брестница", "с.Боснек", true},  // a space counts, and sorts before letters
       {"гара Орешец", "гр.Враца", true},   // punctuation counts too
-      {"с.Черни Осъм", "с.Чирен", true},   //
+      {"с.Черни Осъм", "с.Чирен", true},
       {"Маноилова дупка", "Марина дупка", true},
   };
   for (const OrderCase& c : cases) {
