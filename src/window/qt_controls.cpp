@@ -1,0 +1,64 @@
+#include "window/qt_controls.h"
+
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+namespace window {
+
+namespace {
+
+constexpr std::string_view list_name = "Списък";
+
+QString to_qstring(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+}  // namespace
+
+void QtList::clear() {
+  const QSignalBlocker quiet(widget_);
+  widget_.clear();
+}
+
+void QtList::add_item(std::string_view text) {
+  const quiz::ListIndex count =
+      quiz::to_list_index(static_cast<std::size_t>(widget_.count()) + 1, list_name);
+  const quiz::ListIndex position =
+      collation_.insert_position(text, static_cast<quiz::ListIndex>(count - 1),
+                                 [this](quiz::ListIndex i) { return item_text(i); });
+  const QSignalBlocker quiet(widget_);
+  widget_.insertItem(position, to_qstring(text));
+}
+
+std::string QtList::item_text(quiz::ListIndex index) const {
+  quiz::check_index(index, static_cast<std::size_t>(widget_.count()), list_name);
+  return widget_.item(index)->text().toStdString();
+}
+
+quiz::ListIndex QtList::selected_index() const {
+  const QList<QListWidgetItem*> selected = widget_.selectedItems();
+  return selected.isEmpty() ? quiz::no_selection
+                            : static_cast<quiz::ListIndex>(widget_.row(selected.front()));
+}
+
+void QtList::remove_item(quiz::ListIndex index) {
+  quiz::check_index(index, static_cast<std::size_t>(widget_.count()), list_name);
+  const bool was_selected = index == selected_index();
+  const QSignalBlocker quiet(widget_);
+  widget_.model()->removeRow(index);
+  // Qt would make a neighbour of the removed entry current; the list is left with no selection
+  // and no current item instead, so that the next pick is the pupil's own.
+  if (was_selected) widget_.selectionModel()->clear();
+}
+
+void QtTextBox::set_text(std::string_view text) {
+  text_ = text;
+  widget_.setPlainText(to_qstring(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void QtLabel::set_caption(std::string_view caption) { widget_.setText(to_qstring(caption)); }
+
+}  // namespace window

@@ -1,0 +1,175 @@
+#include "window/quiz_form.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
+#include <exception>
+#include <vector>
+
+#include "quiz/answer_key.h"
+#include "quiz/matching_quiz.h"
+#include "window/pick_list.h"
+#include "window/qt_controls.h"
+
+namespace window {
+
+namespace {
+
+QString to_qstring(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QColor to_qcolor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+void set_background(QWidget& widget, QPalette::ColorRole role, Rgb rgb) {
+  QPalette palette = widget.palette();
+  palette.setColor(role, to_qcolor(rgb));
+  widget.setPalette(palette);
+  widget.setAutoFillBackground(true);
+}
+
+QWidget* create_widget(const FormControl& spec, QWidget* parent) {
+  switch (spec.kind) {
+    case ControlKind::list:
+      return new PickList(parent);
+    case ControlKind::text_box: {
+      auto* box = new QPlainTextEdit(parent);
+      box->setReadOnly(true);
+      box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+      box->setFocusPolicy(Qt::StrongFocus);
+      box->setTabChangesFocus(true);
+      box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+      box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      return box;
+    }
+    case ControlKind::label: {
+      auto* label = new QLabel(to_qstring(spec.caption), parent);
+      label->setTextFormat(Qt::PlainText);
+      label->setAlignment(Qt::AlignCenter);
+      return label;
+    }
+    case ControlKind::button:
+      return new QPushButton(to_qstring(spec.caption), parent);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+// The quiz played on this window's own controls.
+struct QuizForm::Game {
+  Game(QuizForm& form, const quiz::BulgarianCollation& collation)
+      : names(form.control<QListWidget>(Role::name_list), collation),
+        settlements(form.control<QListWidget>(Role::settlement_list), collation),
+        result(form.control<QPlainTextEdit>(Role::result_box)),
+        correct(form.control<QLabel>(Role::correct_label)),
+        wrong(form.control<QLabel>(Role::wrong_label)),
+        quiz(quiz::cave_key(), {names, settlements, result, correct, wrong}) {}
+
+  QtList names;
+  QtList settlements;
+  QtTextBox result;
+  QtLabel correct;
+  QtLabel wrong;
+  quiz::MatchingQuiz quiz;
+};
+
+QuizForm::QuizForm(QWidget* parent) : QWidget(parent) {
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  setWindowTitle(to_qstring(CAVES_QUIZ_PUBLISHER) + QStringLiteral("   ") + to_qstring(form_title));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/caves-quiz.png")));
+  setFont(QFont(to_qstring(font_family), font_point_size));
+  set_background(*this, QPalette::Window, form_background);
+  setFixedSize(to_pixels(client_width), to_pixels(client_height));
+  if (const QScreen* screen = this->screen()) {
+    setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+  }
+
+  create_controls();
+  set_tab_order();
+  game_ = std::make_unique<Game>(*this, collation_);
+  game_->result.set_text(intro_text);
+  connect_events();
+  control<QPlainTextEdit>(Role::result_box).setFocus();
+
+  run_event("Зареждането на списъците", [this] { game_->quiz.refill_lists(); });
+}
+
+QuizForm::~QuizForm() = default;
+
+void QuizForm::create_controls() {
+  for (const FormControl& spec : form_controls) {
+    QWidget* widget = create_widget(spec, this);
+    widget->setObjectName(to_qstring(spec.object_name));
+    widget->setAccessibleName(to_qstring(spec.accessible_name));
+    widget->setGeometry(to_pixels(spec.left), to_pixels(spec.top), to_pixels(spec.width),
+                        to_pixels(spec.height));
+    if (spec.background) {
+      set_background(*widget,
+                     spec.kind == ControlKind::button ? QPalette::Button : QPalette::Window,
+                     *spec.background);
+    }
+    controls_[static_cast<std::size_t>(spec.role)] = widget;
+  }
+}
+
+void QuizForm::set_tab_order() {
+  std::vector<const FormControl*> focusable;
+  for (const FormControl& spec : form_controls) {
+    if (spec.kind != ControlKind::label) focusable.push_back(&spec);
+  }
+  std::ranges::sort(focusable, {}, &FormControl::tab_index);
+  for (std::size_t i = 1; i < focusable.size(); ++i) {
+    setTabOrder(controls_[static_cast<std::size_t>(focusable[i - 1]->role)],
+                controls_[static_cast<std::size_t>(focusable[i]->role)]);
+  }
+}
+
+void QuizForm::connect_events() {
+  // Only the pupil changes a selection: the lists raise no signal for the quiz's own changes.
+  for (const Role role : {Role::name_list, Role::settlement_list}) {
+    connect(&control<QListWidget>(role), &QListWidget::itemSelectionChanged, this, [this] {
+      run_event("Проверката на избраната двойка", [this] { game_->quiz.selection_changed(); });
+    });
+  }
+  connect(&control<QPushButton>(Role::clear_button), &QPushButton::clicked, this,
+          [this] { run_event("Новата игра", [this] { game_->quiz.restart(); }); });
+}
+
+template <typename Widget>
+Widget& QuizForm::control(Role role) const {
+  return *static_cast<Widget*>(controls_[static_cast<std::size_t>(role)]);
+}
+
+template <typename Event>
+void QuizForm::run_event(std::string_view action, Event&& event) {
+  try {
+    event();
+  } catch (const std::exception& failure) {
+    show_failure(action, failure.what());
+  } catch (...) {
+    show_failure(action, "неизвестна грешка");
+  }
+}
+
+void QuizForm::show_failure(std::string_view action, std::string_view reason) {
+  auto* box =
+      new QMessageBox(QMessageBox::Critical, QStringLiteral("Грешка"),
+                      to_qstring(action) + QStringLiteral(" не успя.\n") + to_qstring(reason) +
+                          QStringLiteral("\n\nБутонът „Чисти“ започва нова игра."),
+                      QMessageBox::Ok, this);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
+}
+
+}  // namespace window

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <string_view>
+
+#include "quiz/collation.h"
+#include "window/form_layout.h"
+
+namespace window {
+
+// The quiz's only window: two lists to pair up, the scores, the clear button and the result box.
+class QuizForm final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit QuizForm(QWidget* parent = nullptr);
+  ~QuizForm() override;
+
+ private:
+  struct Game;
+
+  void create_controls();
+  void set_tab_order();
+  void connect_events();
+  template <typename Widget>
+  Widget& control(Role role) const;
+  // Every event runs here: a failure is shown to the pupil and the window keeps running.
+  template <typename Event>
+  void run_event(std::string_view action, Event&& event);
+  void show_failure(std::string_view action, std::string_view reason);
+
+  quiz::BulgarianCollation collation_;
+  std::array<QWidget*, role_count> controls_{};
+  std::unique_ptr<Game> game_;
+};
+
+}  // namespace window
