@@ -116,6 +116,12 @@ TEST(AnswerKey, RejectsRowsOutsideTheKey) {
     EXPECT_THROW((void)key.name(row), std::out_of_range) << row;
     EXPECT_THROW((void)key.region(row), std::out_of_range) << row;
   }
+  try {
+    (void)key.description(31);
+    FAIL() << "row 31 is past the key";
+  } catch (const std::out_of_range& failure) {
+    EXPECT_STREQ(failure.what(), "Ключ с отговорите: няма елемент с индекс 31 (елементите са 31)");
+  }
 }
 
 }  // namespace

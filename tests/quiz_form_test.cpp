@@ -321,7 +321,18 @@ class QuizFormTest : public QObject {
     QVERIFY(!widget.currentIndex().isValid());
     list.clear();
     QCOMPARE(changes.count(), 1);
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, list.remove_item(0));
+    list.add_item("с.Гела");
+    for (const quiz::ListIndex bad : {quiz::ListIndex{-1}, quiz::ListIndex{1}}) {
+      try {
+        list.remove_item(bad);
+        QFAIL("removing a missing entry must fail");
+      } catch (const std::out_of_range& failure) {
+        QCOMPARE(QString::fromUtf8(failure.what()),
+                 QStringLiteral("Списък: няма елемент с индекс %1 (елементите са 1)").arg(bad));
+      }
+      QVERIFY_THROWS_EXCEPTION(std::out_of_range, (void)list.item_text(bad));
+    }
+    QCOMPARE(widget.count(), 1);
   }
 
   void everyVisibleControlHasABulgarianAccessibleName() {
