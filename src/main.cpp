@@ -4,6 +4,7 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  QApplication::setDesktopFileName(QStringLiteral(CAVES_QUIZ_APP_ID));
   window::QuizForm form;
   form.show();
   return QApplication::exec();
