@@ -1,0 +1,75 @@
+#include "plain_window.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "quiz/answer_key.h"
+#include "window/form_layout.h"
+
+namespace {
+
+QString text(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+void fill(QWidget& widget, QPalette::ColorRole role, window::Rgb rgb) {
+  QPalette palette = widget.palette();
+  palette.setColor(role, QColor(rgb.red, rgb.green, rgb.blue));
+  widget.setPalette(palette);
+  widget.setAutoFillBackground(true);
+}
+
+}  // namespace
+
+PlainWindow::PlainWindow() {
+  using namespace window;
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  setWindowTitle(QStringLiteral("www.peshteri.example   ") + text(form_title));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/caves-quiz.png")));
+  setFont(QFont(text(font_family), font_point_size));
+  fill(*this, QPalette::Window, form_background);
+  setFixedSize(to_pixels(client_width), to_pixels(client_height));
+
+  const quiz::AnswerKey key = quiz::cave_key();
+  QPlainTextEdit* result = nullptr;
+  for (const FormControl& spec : form_controls) {
+    QWidget* widget = nullptr;
+    switch (spec.kind) {
+      case ControlKind::list: {
+        auto* list = new QListWidget(this);
+        for (quiz::ListIndex row = 0; row < key.row_count(); ++row) {
+          list->addItem(text(spec.role == Role::name_list ? key.name(row) : key.settlement(row)));
+        }
+        list->sortItems();
+        widget = list;
+        break;
+      }
+      case ControlKind::text_box:
+        result = new QPlainTextEdit(text(intro_text).replace("\r\n", "\n"), this);
+        result->setReadOnly(true);
+        result->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        widget = result;
+        break;
+      case ControlKind::label: {
+        auto* label = new QLabel(text(spec.caption), this);
+        label->setAlignment(Qt::AlignCenter);
+        widget = label;
+        break;
+      }
+      case ControlKind::button:
+        widget = new QPushButton(text(spec.caption), this);
+        break;
+    }
+    if (spec.background) {
+      fill(*widget, spec.kind == ControlKind::button ? QPalette::Button : QPalette::Window,
+           *spec.background);
+    }
+    widget->setGeometry(to_pixels(spec.left), to_pixels(spec.top), to_pixels(spec.width),
+                        to_pixels(spec.height));
+  }
+  result->setFocus();
+}
