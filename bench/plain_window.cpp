@@ -8,12 +8,9 @@
 
 #include "quiz/answer_key.h"
 #include "window/form_layout.h"
+#include "window/qt_controls.h"
 
 namespace {
-
-QString text(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 void fill(QWidget& widget, QPalette::ColorRole role, window::Rgb rgb) {
   QPalette palette = widget.palette();
@@ -28,9 +25,9 @@ PlainWindow::PlainWindow() {
   using namespace window;
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  setWindowTitle(QStringLiteral("www.peshteri.example   ") + text(form_title));
+  setWindowTitle(QStringLiteral("www.peshteri.example   ") + to_qstring(form_title));
   setWindowIcon(QIcon(QStringLiteral(":/icons/caves-quiz.png")));
-  setFont(QFont(text(font_family), font_point_size));
+  setFont(QFont(to_qstring(font_family), font_point_size));
   fill(*this, QPalette::Window, form_background);
   setFixedSize(to_pixels(client_width), to_pixels(client_height));
 
@@ -42,26 +39,27 @@ PlainWindow::PlainWindow() {
       case ControlKind::list: {
         auto* list = new QListWidget(this);
         for (quiz::ListIndex row = 0; row < key.row_count(); ++row) {
-          list->addItem(text(spec.role == Role::name_list ? key.name(row) : key.settlement(row)));
+          list->addItem(
+              to_qstring(spec.role == Role::name_list ? key.name(row) : key.settlement(row)));
         }
         list->sortItems();
         widget = list;
         break;
       }
       case ControlKind::text_box:
-        result = new QPlainTextEdit(text(intro_text).replace("\r\n", "\n"), this);
+        result = new QPlainTextEdit(to_qstring(intro_text).replace("\r\n", "\n"), this);
         result->setReadOnly(true);
         result->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         widget = result;
         break;
       case ControlKind::label: {
-        auto* label = new QLabel(text(spec.caption), this);
+        auto* label = new QLabel(to_qstring(spec.caption), this);
         label->setAlignment(Qt::AlignCenter);
         widget = label;
         break;
       }
       case ControlKind::button:
-        widget = new QPushButton(text(spec.caption), this);
+        widget = new QPushButton(to_qstring(spec.caption), this);
         break;
     }
     if (spec.background) {

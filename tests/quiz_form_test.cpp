@@ -15,12 +15,8 @@
 
 namespace {
 
-QString from_utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // What the result box shows for a text the quiz writes with CR LF line ends.
-QString shown(std::string_view text) { return from_utf8(text).replace("\r\n", "\n"); }
+QString shown(std::string_view text) { return window::to_qstring(text).replace("\r\n", "\n"); }
 
 QStringList items_of(const QListWidget& list) {
   QStringList items;
@@ -112,7 +108,7 @@ class QuizFormTest : public QObject {
     QCOMPARE(names().item(0)->text(), QStringLiteral("Балабанова дупка"));
     const quiz::AnswerKey key = quiz::cave_key();
     for (quiz::ListIndex row = 0; row < key.row_count(); ++row) {
-      QCOMPARE(names().item(row)->text(), from_utf8(key.name(row)));
+      QCOMPARE(names().item(row)->text(), window::to_qstring(key.name(row)));
     }
     QCOMPARE(settlements().count(), 31);
     QCOMPARE(settlements().item(0)->text(), QStringLiteral("гара Лакатник"));
@@ -127,8 +123,8 @@ class QuizFormTest : public QObject {
 
   void showsNothingOfTheKeyBeyondTheTwoLists() {
     const quiz::AnswerKey key = quiz::cave_key();
-    const QString description = from_utf8(key.description(0));
-    const QString region = from_utf8(key.region(28));
+    const QString description = window::to_qstring(key.description(0));
+    const QString region = window::to_qstring(key.region(28));
     for (const QWidget* widget : form->findChildren<QWidget*>()) {
       if (const auto* list = qobject_cast<const QListWidget*>(widget)) {
         QVERIFY(list == &names() || list == &settlements());
@@ -147,7 +143,7 @@ class QuizFormTest : public QObject {
     QTest::addColumn<QString>("correctCaption");
     QTest::addColumn<QString>("wrongCaption");
     const QString bacho_kiro = shown("Вярно: Пещерата Бачо Киро е близо до гр.Дряново\r\n ") +
-                               from_utf8(quiz::cave_key().description(2));
+                               window::to_qstring(quiz::cave_key().description(2));
     const QString katsite = shown(
         "Грешка: Каците - с.Церово\r\nпещерата Каците се намира в общ. Своге - област  "
         "София\r\n");
@@ -193,9 +189,9 @@ class QuizFormTest : public QObject {
     for (quiz::ListIndex row = 0; row < key.row_count(); ++row) {
       // Every other pair wrong on purpose: the bottom settlement instead of the right one.
       const QString settlement = row % 2 ? settlements().item(settlements().count() - 1)->text()
-                                         : from_utf8(key.settlement(row));
+                                         : window::to_qstring(key.settlement(row));
       if (settlements().findItems(settlement, Qt::MatchExactly).isEmpty()) continue;
-      click(names(), from_utf8(key.name(row)));
+      click(names(), window::to_qstring(key.name(row)));
       click(settlements(), settlement);
       QCOMPARE(checks(), 31 - names().count());
       QCOMPARE(names().count(), settlements().count());
@@ -337,10 +333,10 @@ class QuizFormTest : public QObject {
 
   void everyVisibleControlHasABulgarianAccessibleName() {
     for (const window::FormControl& spec : window::form_controls) {
-      const auto* widget = form->findChild<QWidget*>(from_utf8(spec.object_name));
+      const auto* widget = form->findChild<QWidget*>(window::to_qstring(spec.object_name));
       QVERIFY(widget);
       QVERIFY(widget->isVisible());
-      QCOMPARE(widget->accessibleName(), from_utf8(spec.accessible_name));
+      QCOMPARE(widget->accessibleName(), window::to_qstring(spec.accessible_name));
     }
     QCOMPARE(names().accessibleName(), QStringLiteral("Име на пещера"));
   }

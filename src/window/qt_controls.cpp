@@ -12,10 +12,6 @@ namespace {
 
 constexpr std::string_view list_name = "Списък";
 
-QString to_qstring(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 }  // namespace
 
 void QtList::clear() {

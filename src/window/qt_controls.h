@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,11 @@ class QListWidget;
 class QPlainTextEdit;
 
 namespace window {
+
+// The program keeps its texts as UTF-8; Qt shows them from UTF-16.
+inline QString to_qstring(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 // A list box seen as the quiz's visible list. Changes made here raise no selection signal:
 // only the pupil's own picks reach the quiz.

@@ -23,10 +23,6 @@ namespace window {
 
 namespace {
 
-QString to_qstring(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QColor to_qcolor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 void set_background(QWidget& widget, QPalette::ColorRole role, Rgb rgb) {
