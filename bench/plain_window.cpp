@@ -33,14 +33,14 @@ PlainWindow::PlainWindow() {
 
   const quiz::AnswerKey key = quiz::cave_key();
   QPlainTextEdit* result = nullptr;
-  for (const FormControl& spec : form_controls) {
+  for (const FormControl& entry : form_controls) {
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (entry.kind) {
       case ControlKind::list: {
         auto* list = new QListWidget(this);
         for (quiz::ListIndex row = 0; row < key.row_count(); ++row) {
           list->addItem(
-              to_qstring(spec.role == Role::name_list ? key.name(row) : key.settlement(row)));
+              to_qstring(entry.role == Role::name_list ? key.name(row) : key.settlement(row)));
         }
         list->sortItems();
         widget = list;
@@ -53,21 +53,21 @@ PlainWindow::PlainWindow() {
         widget = result;
         break;
       case ControlKind::label: {
-        auto* label = new QLabel(to_qstring(spec.caption), this);
+        auto* label = new QLabel(to_qstring(entry.caption), this);
         label->setAlignment(Qt::AlignCenter);
         widget = label;
         break;
       }
       case ControlKind::button:
-        widget = new QPushButton(to_qstring(spec.caption), this);
+        widget = new QPushButton(to_qstring(entry.caption), this);
         break;
     }
-    if (spec.background) {
-      fill(*widget, spec.kind == ControlKind::button ? QPalette::Button : QPalette::Window,
-           *spec.background);
+    if (entry.background) {
+      fill(*widget, entry.kind == ControlKind::button ? QPalette::Button : QPalette::Window,
+           *entry.background);
     }
-    widget->setGeometry(to_pixels(spec.left), to_pixels(spec.top), to_pixels(spec.width),
-                        to_pixels(spec.height));
+    widget->setGeometry(to_pixels(entry.left), to_pixels(entry.top), to_pixels(entry.width),
+                        to_pixels(entry.height));
   }
   result->setFocus();
 }

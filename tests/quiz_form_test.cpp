@@ -332,11 +332,11 @@ class QuizFormTest : public QObject {
   }
 
   void everyVisibleControlHasABulgarianAccessibleName() {
-    for (const window::FormControl& spec : window::form_controls) {
-      const auto* widget = form->findChild<QWidget*>(window::to_qstring(spec.object_name));
+    for (const window::FormControl& entry : window::form_controls) {
+      const auto* widget = form->findChild<QWidget*>(window::to_qstring(entry.object_name));
       QVERIFY(widget);
       QVERIFY(widget->isVisible());
-      QCOMPARE(widget->accessibleName(), window::to_qstring(spec.accessible_name));
+      QCOMPARE(widget->accessibleName(), window::to_qstring(entry.accessible_name));
     }
     QCOMPARE(names().accessibleName(), QStringLiteral("Име на пещера"));
   }

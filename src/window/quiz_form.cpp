@@ -32,8 +32,8 @@ void set_background(QWidget& widget, QPalette::ColorRole role, Rgb rgb) {
   widget.setAutoFillBackground(true);
 }
 
-QWidget* create_widget(const FormControl& spec, QWidget* parent) {
-  switch (spec.kind) {
+QWidget* create_widget(const FormControl& entry, QWidget* parent) {
+  switch (entry.kind) {
     case ControlKind::list:
       return new PickList(parent);
     case ControlKind::text_box: {
@@ -47,13 +47,13 @@ QWidget* create_widget(const FormControl& spec, QWidget* parent) {
       return box;
     }
     case ControlKind::label: {
-      auto* label = new QLabel(to_qstring(spec.caption), parent);
+      auto* label = new QLabel(to_qstring(entry.caption), parent);
       label->setTextFormat(Qt::PlainText);
       label->setAlignment(Qt::AlignCenter);
       return label;
     }
     case ControlKind::button:
-      return new QPushButton(to_qstring(spec.caption), parent);
+      return new QPushButton(to_qstring(entry.caption), parent);
   }
   return nullptr;
 }
@@ -104,25 +104,25 @@ QuizForm::QuizForm(QWidget* parent) : QWidget(parent) {
 QuizForm::~QuizForm() = default;
 
 void QuizForm::create_controls() {
-  for (const FormControl& spec : form_controls) {
-    QWidget* widget = create_widget(spec, this);
-    widget->setObjectName(to_qstring(spec.object_name));
-    widget->setAccessibleName(to_qstring(spec.accessible_name));
-    widget->setGeometry(to_pixels(spec.left), to_pixels(spec.top), to_pixels(spec.width),
-                        to_pixels(spec.height));
-    if (spec.background) {
+  for (const FormControl& entry : form_controls) {
+    QWidget* widget = create_widget(entry, this);
+    widget->setObjectName(to_qstring(entry.object_name));
+    widget->setAccessibleName(to_qstring(entry.accessible_name));
+    widget->setGeometry(to_pixels(entry.left), to_pixels(entry.top), to_pixels(entry.width),
+                        to_pixels(entry.height));
+    if (entry.background) {
       set_background(*widget,
-                     spec.kind == ControlKind::button ? QPalette::Button : QPalette::Window,
-                     *spec.background);
+                     entry.kind == ControlKind::button ? QPalette::Button : QPalette::Window,
+                     *entry.background);
     }
-    controls_[static_cast<std::size_t>(spec.role)] = widget;
+    controls_[static_cast<std::size_t>(entry.role)] = widget;
   }
 }
 
 void QuizForm::set_tab_order() {
   std::vector<const FormControl*> focusable;
-  for (const FormControl& spec : form_controls) {
-    if (spec.kind != ControlKind::label) focusable.push_back(&spec);
+  for (const FormControl& entry : form_controls) {
+    if (entry.kind != ControlKind::label) focusable.push_back(&entry);
   }
   std::ranges::sort(focusable, {}, &FormControl::tab_index);
   for (std::size_t i = 1; i < focusable.size(); ++i) {
