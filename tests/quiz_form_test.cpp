@@ -339,6 +339,7 @@ class QuizFormTest : public QObject {
       QCOMPARE(widget->accessibleName(), window::to_qstring(entry.accessible_name));
     }
     QCOMPARE(names().accessibleName(), QStringLiteral("Име на пещера"));
+    QVERIFY(settlements().accessibleDescription().contains(QStringLiteral("Ctrl")));
   }
 };
 

@@ -104,6 +104,10 @@ inline constexpr std::array<FormControl, role_count> form_controls{{
      "География - пещери в България", heading_background, 2, "География - пещери в България"},
 }};
 
+// Read out by screen readers for both lists.
+inline constexpr std::string_view list_keyboard_hint =
+    "Стрелките избират веднага. С Ctrl стрелките само местят курсора, а интервалът избира.";
+
 // What the result box shows before the first pair; each line ends with CR LF.
 inline constexpr std::string_view intro_text =
     "Спелеологията е наука, екстремен спорт изискващ здрави нерви и специална екипировка, "

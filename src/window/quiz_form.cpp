@@ -34,8 +34,11 @@ void set_background(QWidget& widget, QPalette::ColorRole role, Rgb rgb) {
 
 QWidget* create_widget(const FormControl& entry, QWidget* parent) {
   switch (entry.kind) {
-    case ControlKind::list:
-      return new PickList(parent);
+    case ControlKind::list: {
+      auto* list = new PickList(parent);
+      list->setAccessibleDescription(to_qstring(list_keyboard_hint));
+      return list;
+    }
     case ControlKind::text_box: {
       auto* box = new QPlainTextEdit(parent);
       box->setReadOnly(true);
