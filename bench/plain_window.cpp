@@ -10,17 +10,6 @@
 #include "window/form_layout.h"
 #include "window/qt_controls.h"
 
-namespace {
-
-void fill(QWidget& widget, QPalette::ColorRole role, window::Rgb rgb) {
-  QPalette palette = widget.palette();
-  palette.setColor(role, QColor(rgb.red, rgb.green, rgb.blue));
-  widget.setPalette(palette);
-  widget.setAutoFillBackground(true);
-}
-
-}  // namespace
-
 PlainWindow::PlainWindow() {
   using namespace window;
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -28,7 +17,7 @@ PlainWindow::PlainWindow() {
   setWindowTitle(QStringLiteral("www.peshteri.example   ") + to_qstring(form_title));
   setWindowIcon(QIcon(QStringLiteral(":/icons/caves-quiz.png")));
   setFont(QFont(to_qstring(font_family), font_point_size));
-  fill(*this, QPalette::Window, form_background);
+  set_background(*this, QPalette::Window, form_background);
   setFixedSize(to_pixels(client_width), to_pixels(client_height));
 
   const quiz::AnswerKey key = quiz::cave_key();
@@ -63,8 +52,9 @@ PlainWindow::PlainWindow() {
         break;
     }
     if (entry.background) {
-      fill(*widget, entry.kind == ControlKind::button ? QPalette::Button : QPalette::Window,
-           *entry.background);
+      set_background(*widget,
+                     entry.kind == ControlKind::button ? QPalette::Button : QPalette::Window,
+                     *entry.background);
     }
     widget->setGeometry(to_pixels(entry.left), to_pixels(entry.top), to_pixels(entry.width),
                         to_pixels(entry.height));

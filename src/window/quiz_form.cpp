@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -22,15 +21,6 @@
 namespace window {
 
 namespace {
-
-QColor to_qcolor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
-
-void set_background(QWidget& widget, QPalette::ColorRole role, Rgb rgb) {
-  QPalette palette = widget.palette();
-  palette.setColor(role, to_qcolor(rgb));
-  widget.setPalette(palette);
-  widget.setAutoFillBackground(true);
-}
 
 QWidget* create_widget(const FormControl& entry, QWidget* parent) {
   switch (entry.kind) {
