@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "quiz/answer_key.h"
+#include "score_caption.h"
 #include "window/form_layout.h"
 #include "window/pick_list.h"
 #include "window/qt_controls.h"
@@ -77,12 +78,12 @@ class QuizFormTest : public QObject {
     QTest::keyClick(&list, Qt::Key_Space);
   }
 
+  // Pairs checked since the last restart, as the two scores show them.
   int checks() {
-    const auto score = [](const QLabel& label) {
-      const QString digits = label.text().section(' ', 1).trimmed();
-      return digits.isEmpty() ? 0 : digits.toInt();
-    };
-    return score(correct()) + score(wrong());
+    const auto correct_count = test::caption_count(correct().text(), QStringLiteral("Вярно"));
+    const auto wrong_count = test::caption_count(wrong().text(), QStringLiteral("Невярно"));
+    if (!correct_count || !wrong_count) qFatal("a score caption of an unexpected form");
+    return *correct_count + *wrong_count;
   }
 
   void verify_no_selection() {

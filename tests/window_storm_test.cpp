@@ -6,12 +6,12 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QtTest>
 #include <array>
 #include <memory>
 #include <random>
 
+#include "score_caption.h"
 #include "window/quiz_form.h"
 
 class WindowStormTest : public QObject {
@@ -20,20 +20,6 @@ class WindowStormTest : public QObject {
  private:
   static constexpr int events_per_seed = 3000;
   static constexpr qint64 most_milliseconds_per_seed = 20'000;
-
-  struct Scores {
-    int correct;
-    int wrong;
-    int total() const { return correct + wrong; }
-  };
-
-  // The count a caption shows; "Вярно: " and "Вярно:" (no pair scored yet) count as 0.
-  static std::optional<int> caption_count(const QString& caption, const QString& word) {
-    static const QRegularExpression form(QStringLiteral("^(\\S+):(?: (\\d*))?$"));
-    const QRegularExpressionMatch match = form.match(caption);
-    if (!match.hasMatch() || match.captured(1) != word) return std::nullopt;
-    return match.captured(2).isEmpty() ? 0 : match.captured(2).toInt();
-  }
 
   static void storm(unsigned seed) {
     window::QuizForm form;
@@ -104,8 +90,8 @@ class WindowStormTest : public QObject {
 
       const QByteArray where =
           QStringLiteral("seed %1, event %2 (%3)").arg(seed).arg(event).arg(done).toUtf8();
-      const auto correct = caption_count(correct_label.text(), QStringLiteral("Вярно"));
-      const auto wrong = caption_count(wrong_label.text(), QStringLiteral("Невярно"));
+      const auto correct = test::caption_count(correct_label.text(), QStringLiteral("Вярно"));
+      const auto wrong = test::caption_count(wrong_label.text(), QStringLiteral("Невярно"));
       QVERIFY2(correct && wrong, where.constData());
       const int total = *correct + *wrong;
       QVERIFY2(!form.findChild<QMessageBox*>(), where.constData());
