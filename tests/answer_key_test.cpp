@@ -7,6 +7,7 @@
 #include <set>
 #include <string_view>
 
+#include "quiz/cave_rows.h"
 #include "quiz/collation.h"
 
 namespace {

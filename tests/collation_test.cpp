@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "quiz/answer_key.h"
+#include "quiz/cave_rows.h"
 #include "quiz/memory_controls.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "quiz/cave_rows.h"
 #include "quiz/matching_quiz.h"
 #include "quiz/memory_controls.h"
 

@@ -1,6 +1,6 @@
-#include <array>
+#include "quiz/cave_rows.h"
 
-#include "quiz/answer_key.h"
+#include <array>
 
 namespace quiz {
 namespace {

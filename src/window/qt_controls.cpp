@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 
+#include "window/qt_helpers.h"
+
 namespace window {
 
 namespace {

@@ -1,33 +1,16 @@
 #pragma once
 
-#include <QPalette>
-#include <QString>
-#include <QWidget>
 #include <string>
 #include <string_view>
 
 #include "quiz/collation.h"
 #include "quiz/controls.h"
-#include "window/form_layout.h"
 
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 
 namespace window {
-
-// The program keeps its texts as UTF-8; Qt shows them from UTF-16.
-inline QString to_qstring(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-// Gives the widget a background of its own in the given palette role.
-inline void set_background(QWidget& widget, QPalette::ColorRole role, Rgb rgb) {
-  QPalette palette = widget.palette();
-  palette.setColor(role, QColor(rgb.red, rgb.green, rgb.blue));
-  widget.setPalette(palette);
-  widget.setAutoFillBackground(true);
-}
 
 // A list box seen as the quiz's visible list. Changes made here raise no selection signal:
 // only the pupil's own picks reach the quiz.
