@@ -6,15 +6,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "quiz/answer_key.h"
+#include "quiz/cave_rows.h"
 #include "window/form_layout.h"
-#include "window/qt_controls.h"
+#include "window/qt_helpers.h"
 
 PlainWindow::PlainWindow() {
   using namespace window;
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  setWindowTitle(QStringLiteral("www.peshteri.example   ") + to_qstring(form_title));
+  setWindowTitle(to_qstring(CAVES_QUIZ_PUBLISHER) + QStringLiteral("   ") + to_qstring(form_title));
   setWindowIcon(QIcon(QStringLiteral(":/icons/caves-quiz.png")));
   setFont(QFont(to_qstring(font_family), font_point_size));
   set_background(*this, QPalette::Window, form_background);
@@ -36,7 +36,8 @@ PlainWindow::PlainWindow() {
         break;
       }
       case ControlKind::text_box:
-        result = new QPlainTextEdit(to_qstring(intro_text).replace("\r\n", "\n"), this);
+        result = new QPlainTextEdit(
+            to_qstring(intro_text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), this);
         result->setReadOnly(true);
         result->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         widget = result;

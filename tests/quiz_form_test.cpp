@@ -6,18 +6,26 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <cstdlib>
 #include <memory>
+#include <stdexcept>
 
-#include "quiz/answer_key.h"
+#include "quiz/cave_rows.h"
 #include "score_caption.h"
 #include "window/form_layout.h"
 #include "window/pick_list.h"
 #include "window/qt_controls.h"
+#include "window/qt_helpers.h"
+#include "window/start_up.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 // What the result box shows for a text the quiz writes with CR LF line ends.
-QString shown(std::string_view text) { return window::to_qstring(text).replace("\r\n", "\n"); }
+QString shown(std::string_view text) {
+  return window::to_qstring(text).replace(u"\r\n"_s, u"\n"_s);
+}
 
 QStringList items_of(const QListWidget& list) {
   QStringList items;
@@ -35,7 +43,7 @@ class QuizFormTest : public QObject {
 
   template <typename Widget>
   Widget& control(const char* name) {
-    auto* widget = form->findChild<Widget*>(QString::fromLatin1(name));
+    auto* widget = form->findChild<Widget*>(QLatin1String(name));
     if (!widget) qFatal("no control %s", name);
     return *widget;
   }
@@ -46,51 +54,67 @@ class QuizFormTest : public QObject {
   QLabel& wrong() { return control<QLabel>("Label1(4)"); }
   QPushButton& clear_button() { return control<QPushButton>("Command1(0)"); }
 
-  void click(QListWidget& list, const QString& text) {
+  // Helpers return false, with a warning, when they cannot do their step: call them in QVERIFY,
+  // so that a test stops at the first step that fails.
+
+  [[nodiscard]] static bool click(QListWidget& list, const QString& text) {
     const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);
-    QVERIFY2(found.size() == 1, qPrintable(text));
+    if (found.size() != 1) {
+      qWarning("no single entry %s", qUtf8Printable(text));
+      return false;
+    }
     list.scrollToItem(found.front());
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                       list.visualItemRect(found.front()).center());
+    return true;
   }
 
-  // Where the arrow keys alone bring the selection, one press at a time.
-  void arrow_to(QListWidget& list, const QString& text) {
+  // Home, then Down until `text` is under the cursor: the arrow keys alone pick as they go.
+  [[nodiscard]] static bool arrow_to(QListWidget& list, const QString& text) {
     list.setFocus();
     QTest::keyClick(&list, Qt::Key_Home);
-    while (list.currentItem() && list.currentItem()->text() != text) {
-      const int row = list.currentRow();
+    for (int step = 0; step < list.count(); ++step) {
+      const QListWidgetItem* current = list.currentItem();
+      if (current && current->text() == text && current->isSelected()) return true;
       QTest::keyClick(&list, Qt::Key_Down);
-      QVERIFY2(list.currentRow() == row + 1, qPrintable(text));
     }
+    qWarning("the arrow keys did not pick %s", qUtf8Printable(text));
+    return false;
   }
 
-  // Ctrl and the arrows move the cursor without picking; Space picks.
-  void browse_and_pick(QListWidget& list, const QString& text) {
+  // Ctrl+Home, then Ctrl+Down until the cursor is on `text`, picking nothing on the way.
+  [[nodiscard]] static bool browse_to(QListWidget& list, const QString& text) {
     list.setFocus();
     QTest::keyClick(&list, Qt::Key_Home, Qt::ControlModifier);
-    while (list.currentItem()->text() != text) {
-      const int row = list.currentRow();
+    for (int step = 0; step < list.count(); ++step) {
+      if (!list.selectedItems().isEmpty() || !list.currentItem()) break;
+      if (list.currentItem()->text() == text) return true;
       QTest::keyClick(&list, Qt::Key_Down, Qt::ControlModifier);
-      QVERIFY2(list.currentRow() == row + 1, qPrintable(text));
-      QVERIFY(list.selectedItems().isEmpty());
     }
+    qWarning("Ctrl and the arrows did not reach %s without picking", qUtf8Printable(text));
+    return false;
+  }
+
+  // Browses to `text`, then Space picks it.
+  [[nodiscard]] static bool browse_and_pick(QListWidget& list, const QString& text) {
+    if (!browse_to(list, text)) return false;
     QTest::keyClick(&list, Qt::Key_Space);
+    return true;
   }
 
   // Pairs checked since the last restart, as the two scores show them.
   int checks() {
-    const auto correct_count = test::caption_count(correct().text(), QStringLiteral("Вярно"));
-    const auto wrong_count = test::caption_count(wrong().text(), QStringLiteral("Невярно"));
+    const auto correct_count = test::caption_count(correct().text(), u"Вярно"_s);
+    const auto wrong_count = test::caption_count(wrong().text(), u"Невярно"_s);
     if (!correct_count || !wrong_count) qFatal("a score caption of an unexpected form");
     return *correct_count + *wrong_count;
   }
 
-  void verify_no_selection() {
-    for (QListWidget* list : {&names(), &settlements()}) {
-      QVERIFY(list->selectedItems().isEmpty());
-      QVERIFY(!list->currentIndex().isValid());
+  bool no_selection_left() {
+    for (const QListWidget* list : {&names(), &settlements()}) {
+      if (!list->selectedItems().isEmpty() || list->currentIndex().isValid()) return false;
     }
+    return true;
   }
 
  private Q_SLOTS:
@@ -102,22 +126,23 @@ class QuizFormTest : public QObject {
   void cleanup() { form.reset(); }
 
   void opensReadyToPlay() {
-    QCOMPARE(form->windowTitle(),
-             QStringLiteral("www.peshteri.example   География - известни български пещери"));
+    QCOMPARE(form->windowTitle(), window::to_qstring(CAVES_QUIZ_PUBLISHER) +
+                                      u"   География - известни български пещери"_s);
+    QVERIFY(!form->windowIcon().isNull());
     QCOMPARE(form->size(), QSize(477, 350));
     QCOMPARE(names().count(), 31);
-    QCOMPARE(names().item(0)->text(), QStringLiteral("Балабанова дупка"));
+    QCOMPARE(names().item(0)->text(), u"Балабанова дупка"_s);
     const quiz::AnswerKey key = quiz::cave_key();
     for (quiz::ListIndex row = 0; row < key.row_count(); ++row) {
       QCOMPARE(names().item(row)->text(), window::to_qstring(key.name(row)));
     }
     QCOMPARE(settlements().count(), 31);
-    QCOMPARE(settlements().item(0)->text(), QStringLiteral("гара Лакатник"));
-    QCOMPARE(settlements().item(10)->text(), QStringLiteral("с. Брестница"));
-    QCOMPARE(settlements().item(30)->text(), QStringLiteral("с.Ягодина"));
-    verify_no_selection();
-    QCOMPARE(correct().text(), QStringLiteral("Вярно: "));
-    QCOMPARE(wrong().text(), QStringLiteral("Невярно: "));
+    QCOMPARE(settlements().item(0)->text(), u"гара Лакатник"_s);
+    QCOMPARE(settlements().item(10)->text(), u"с. Брестница"_s);
+    QCOMPARE(settlements().item(30)->text(), u"с.Ягодина"_s);
+    QVERIFY(no_selection_left());
+    QCOMPARE(correct().text(), u"Вярно: "_s);
+    QCOMPARE(wrong().text(), u"Невярно: "_s);
     QCOMPARE(result().toPlainText(), shown(window::intro_text));
     QCOMPARE(QApplication::focusWidget(), &result());
   }
@@ -148,33 +173,25 @@ class QuizFormTest : public QObject {
     const QString katsite = shown(
         "Грешка: Каците - с.Церово\r\nпещерата Каците се намира в общ. Своге - област  "
         "София\r\n");
-    QTest::newRow("correct, name first") << "Бачо Киро"
-                                         << "гр.Дряново" << false << bacho_kiro << "Вярно: 1"
-                                         << "Невярно: ";
-    QTest::newRow("correct, settlement first") << "Бачо Киро"
-                                               << "гр.Дряново" << true << bacho_kiro << "Вярно: 1"
-                                               << "Невярно: ";
-    QTest::newRow("wrong, name first") << "Каците"
-                                       << "с.Церово" << false << katsite << "Вярно: "
-                                       << "Невярно: 1";
-    QTest::newRow("wrong, settlement first") << "Каците"
-                                             << "с.Церово" << true << katsite << "Вярно: "
-                                             << "Невярно: 1";
+    for (const bool settlement_first : {false, true}) {
+      const char* order = settlement_first ? "settlement first" : "name first";
+      QTest::addRow("correct, %s", order) << u"Бачо Киро"_s << u"гр.Дряново"_s << settlement_first
+                                          << bacho_kiro << u"Вярно: 1"_s << u"Невярно: "_s;
+      QTest::addRow("wrong, %s", order) << u"Каците"_s << u"с.Церово"_s << settlement_first
+                                        << katsite << u"Вярно: "_s << u"Невярно: 1"_s;
+    }
   }
 
   void judgesPairsPickedWithTheMouse() {
     QFETCH(QString, name);
     QFETCH(QString, settlement);
     QFETCH(bool, settlementFirst);
-    if (settlementFirst) {
-      click(settlements(), settlement);
-      QCOMPARE(result().toPlainText(), shown(window::intro_text));
-      click(names(), name);
-    } else {
-      click(names(), name);
-      QCOMPARE(result().toPlainText(), shown(window::intro_text));
-      click(settlements(), settlement);
-    }
+    QListWidget& first = settlementFirst ? settlements() : names();
+    QListWidget& second = settlementFirst ? names() : settlements();
+    QVERIFY(click(first, settlementFirst ? settlement : name));
+    QCOMPARE(result().toPlainText(), shown(window::intro_text));
+    QVERIFY(click(second, settlementFirst ? name : settlement));
+
     QTEST(result().toPlainText(), "expected");
     QTEST(correct().text(), "correctCaption");
     QTEST(wrong().text(), "wrongCaption");
@@ -182,7 +199,7 @@ class QuizFormTest : public QObject {
     QCOMPARE(settlements().count(), 30);
     QVERIFY(names().findItems(name, Qt::MatchExactly).isEmpty());
     QVERIFY(settlements().findItems(settlement, Qt::MatchExactly).isEmpty());
-    verify_no_selection();
+    QVERIFY(no_selection_left());
   }
 
   void playsAWholeGameWithTheMouseOneCheckAPair() {
@@ -192,16 +209,17 @@ class QuizFormTest : public QObject {
       const QString settlement = row % 2 ? settlements().item(settlements().count() - 1)->text()
                                          : window::to_qstring(key.settlement(row));
       if (settlements().findItems(settlement, Qt::MatchExactly).isEmpty()) continue;
-      click(names(), window::to_qstring(key.name(row)));
-      click(settlements(), settlement);
+      QVERIFY(click(names(), window::to_qstring(key.name(row))));
+      QVERIFY(click(settlements(), settlement));
       QCOMPARE(checks(), 31 - names().count());
       QCOMPARE(names().count(), settlements().count());
-      verify_no_selection();
+      QVERIFY(no_selection_left());
     }
     // Pairs left over when a wrong pick took their settlement away.
-    while (names().count() > 0) {
-      click(names(), names().item(0)->text());
-      click(settlements(), settlements().item(0)->text());
+    for (int left = names().count(); left > 0; --left) {
+      QVERIFY(click(names(), names().item(0)->text()));
+      QVERIFY(click(settlements(), settlements().item(0)->text()));
+      QCOMPARE(names().count(), left - 1);
     }
     QCOMPARE(checks(), 31);
     QCOMPARE(settlements().count(), 0);
@@ -210,9 +228,8 @@ class QuizFormTest : public QObject {
   void playsWithTheArrowKeys() {
     QTest::keyClick(&result(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), &names());
-    arrow_to(names(), "Бачо Киро");
+    QVERIFY(arrow_to(names(), u"Бачо Киро"_s));
     QCOMPARE(checks(), 0);
-    QCOMPARE(names().selectedItems().front()->text(), QStringLiteral("Бачо Киро"));
 
     QTest::keyClick(&names(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), &settlements());
@@ -220,46 +237,67 @@ class QuizFormTest : public QObject {
     QCOMPARE(result().toPlainText(),
              shown("Грешка: Бачо Киро - с.Ягодина\r\nпещерата Бачо Киро се намира в общ. Дряново "
                    "- област Габрово\r\n"));
-    QCOMPARE(wrong().text(), QStringLiteral("Невярно: 1"));
+    QCOMPARE(wrong().text(), u"Невярно: 1"_s);
     QCOMPARE(checks(), 1);
-    verify_no_selection();
+    QVERIFY(no_selection_left());
   }
 
   void playsWithTheKeyboardByBrowsingBeforePicking() {
-    browse_and_pick(names(), "Тизоин");
+    QVERIFY(browse_and_pick(names(), u"Тизоин"_s));
     QCOMPARE(checks(), 0);
-    browse_and_pick(settlements(), "с.Гинци");
-    QCOMPARE(correct().text(), QStringLiteral("Вярно: 1"));
+    QVERIFY(browse_and_pick(settlements(), u"с.Гинци"_s));
+    QCOMPARE(correct().text(), u"Вярно: 1"_s);
     QCOMPARE(checks(), 1);
-    verify_no_selection();
+    QVERIFY(no_selection_left());
 
-    browse_and_pick(settlements(), "с.Церово");
-    browse_and_pick(names(), "Каците");
-    QCOMPARE(wrong().text(), QStringLiteral("Невярно: 1"));
+    QVERIFY(browse_and_pick(settlements(), u"с.Церово"_s));
+    QVERIFY(browse_and_pick(names(), u"Каците"_s));
+    QCOMPARE(wrong().text(), u"Невярно: 1"_s);
     QCOMPARE(checks(), 2);
     QCOMPARE(names().count(), 29);
-    verify_no_selection();
+    QVERIFY(no_selection_left());
+  }
+
+  // The cursor that Ctrl moves is no pick: a pick in the other list alone judges nothing.
+  void aCursorMovedWithCtrlIsNoPick() {
+    QVERIFY(browse_to(names(), u"Тизоин"_s));
+    QVERIFY(click(settlements(), u"с.Гинци"_s));
+    QCOMPARE(checks(), 0);
+    QCOMPARE(result().toPlainText(), shown(window::intro_text));
+    QVERIFY(names().selectedItems().isEmpty());
+    QCOMPARE(settlements().selectedItems().size(), 1);
+  }
+
+  void theResultBoxCannotBeEdited() {
+    result().setFocus();
+    QTest::keyClicks(&result(), u"abc"_s);
+    QTest::sendKeyEvent(QTest::Click, &result(), Qt::Key_unknown, u"я"_s, Qt::NoModifier);
+    for (const int key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return}) {
+      QTest::keyClick(&result(), Qt::Key(key));
+    }
+    QTest::keyClick(&result(), Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(result().toPlainText(), shown(window::intro_text));
   }
 
   void restartsMidGame() {
-    click(names(), "Бачо Киро");
-    click(settlements(), "гр.Дряново");
-    click(names(), "Каците");
-    click(settlements(), "с.Церово");
-    click(names(), "Магура");
+    QVERIFY(click(names(), u"Бачо Киро"_s));
+    QVERIFY(click(settlements(), u"гр.Дряново"_s));
+    QVERIFY(click(names(), u"Каците"_s));
+    QVERIFY(click(settlements(), u"с.Церово"_s));
+    QVERIFY(click(names(), u"Магура"_s));
     QTest::mouseClick(&clear_button(), Qt::LeftButton);
 
     QCOMPARE(names().count(), 31);
     QCOMPARE(settlements().count(), 31);
-    verify_no_selection();
+    QVERIFY(no_selection_left());
     QCOMPARE(result().toPlainText(), QString());
-    QCOMPARE(correct().text(), QStringLiteral("Вярно:"));
-    QCOMPARE(wrong().text(), QStringLiteral("Невярно:"));
+    QCOMPARE(correct().text(), u"Вярно:"_s);
+    QCOMPARE(wrong().text(), u"Невярно:"_s);
 
-    click(names(), "Каците");
-    click(settlements(), "с.Церово");
-    QCOMPARE(wrong().text(), QStringLiteral("Невярно: 1"));
-    QCOMPARE(correct().text(), QStringLiteral("Вярно:"));
+    QVERIFY(click(names(), u"Каците"_s));
+    QVERIFY(click(settlements(), u"с.Церово"_s));
+    QCOMPARE(wrong().text(), u"Невярно: 1"_s);
+    QCOMPARE(correct().text(), u"Вярно:"_s);
   }
 
   void tabMovesThroughTheControlsInOrder() {
@@ -272,24 +310,44 @@ class QuizFormTest : public QObject {
 
   void aFailureIsShownAndTheWindowKeepsWorking() {
     // An entry that is not in the answer key cannot be judged.
-    names().addItem(QStringLiteral("Непозната пещера"));
-    click(names(), "Непозната пещера");
-    click(settlements(), "с.Емен");
+    names().addItem(u"Непозната пещера"_s);
+    QVERIFY(click(names(), u"Непозната пещера"_s));
+    QVERIFY(click(settlements(), u"с.Емен"_s));
 
     const auto* dialog = form->findChild<QMessageBox*>();
     QVERIFY(dialog);
     QVERIFY(dialog->isVisible());
-    QVERIFY(dialog->text().contains(QStringLiteral("Проверката на избраната двойка не успя")));
-    QVERIFY(dialog->text().contains(QStringLiteral("Непозната пещера")));
+    QVERIFY(dialog->text().contains(u"Проверката на избраната двойка не успя"_s));
+    QVERIFY(dialog->text().contains(u"Непозната пещера"_s));
     QCOMPARE(result().toPlainText(), shown(window::intro_text));
 
     QTest::keyClick(const_cast<QMessageBox*>(dialog), Qt::Key_Enter);
     QTRY_VERIFY(!form->findChild<QMessageBox*>());
     QTest::mouseClick(&clear_button(), Qt::LeftButton);
     QCOMPARE(names().count(), 31);
-    click(names(), "Бачо Киро");
-    click(settlements(), "гр.Дряново");
-    QCOMPARE(correct().text(), QStringLiteral("Вярно: 1"));
+    QVERIFY(click(names(), u"Бачо Киро"_s));
+    QVERIFY(click(settlements(), u"гр.Дряново"_s));
+    QCOMPARE(correct().text(), u"Вярно: 1"_s);
+  }
+
+  void aWindowThatCannotBeBuiltIsReportedAndTheProgramFails() {
+    form.reset();
+    QString reported;
+    // The dialog is modal: answer it from the event loop it runs.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        reported = box->text();
+        box->accept();
+      }
+    });
+    answer.start(10);
+    const int status = window::run_window([]() -> std::unique_ptr<QWidget> {
+      throw std::runtime_error("Няма данни за българската азбучна подредба");
+    });
+    QCOMPARE(status, EXIT_FAILURE);
+    QCOMPARE(reported,
+             u"Програмата не може да започне.\nНяма данни за българската азбучна подредба"_s);
   }
 
   void textBoxReturnsExactlyWhatItWasGiven() {
@@ -297,7 +355,7 @@ class QuizFormTest : public QObject {
     window::QtTextBox box(widget);
     box.set_text("ред\r\n ред две\r\n");
     QCOMPARE(box.text(), std::string("ред\r\n ред две\r\n"));
-    QCOMPARE(widget.toPlainText(), QStringLiteral("ред\n ред две\n"));
+    QCOMPARE(widget.toPlainText(), u"ред\n ред две\n"_s);
   }
 
   void listKeepsOrderAndRaisesNoSignalForItsOwnChanges() {
@@ -309,7 +367,11 @@ class QuizFormTest : public QObject {
       list.add_item(text);
     }
     QCOMPARE(items_of(widget),
-             QStringList({"ГАРА Орешец", "гр.Шумен", "с. Брестница", "с.Боснек"}));
+             QStringList({u"ГАРА Орешец"_s, u"гр.Шумен"_s, u"с. Брестница"_s, u"с.Боснек"_s}));
+    // A current entry without a selection is no pick.
+    widget.selectionModel()->setCurrentIndex(widget.model()->index(1, 0),
+                                             QItemSelectionModel::NoUpdate);
+    QCOMPARE(list.selected_index(), quiz::no_selection);
     widget.setCurrentRow(2);
     QCOMPARE(changes.count(), 1);
     QCOMPARE(list.selected_index(), 2);
@@ -325,7 +387,7 @@ class QuizFormTest : public QObject {
         QFAIL("removing a missing entry must fail");
       } catch (const std::out_of_range& failure) {
         QCOMPARE(QString::fromUtf8(failure.what()),
-                 QStringLiteral("Списък: няма елемент с индекс %1 (елементите са 1)").arg(bad));
+                 u"Списък: няма елемент с индекс %1 (елементите са 1)"_s.arg(bad));
       }
       QVERIFY_THROWS_EXCEPTION(std::out_of_range, (void)list.item_text(bad));
     }
@@ -339,8 +401,8 @@ class QuizFormTest : public QObject {
       QVERIFY(widget->isVisible());
       QCOMPARE(widget->accessibleName(), window::to_qstring(entry.accessible_name));
     }
-    QCOMPARE(names().accessibleName(), QStringLiteral("Име на пещера"));
-    QVERIFY(settlements().accessibleDescription().contains(QStringLiteral("Ctrl")));
+    QCOMPARE(names().accessibleName(), u"Име на пещера"_s);
+    QVERIFY(settlements().accessibleDescription().contains(u"Ctrl"_s));
   }
 };
 

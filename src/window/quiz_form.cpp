@@ -13,10 +13,11 @@
 #include <exception>
 #include <vector>
 
-#include "quiz/answer_key.h"
+#include "quiz/cave_rows.h"
 #include "quiz/matching_quiz.h"
 #include "window/pick_list.h"
 #include "window/qt_controls.h"
+#include "window/qt_helpers.h"
 
 namespace window {
 
