@@ -20,11 +20,13 @@ void MatchingQuiz::refill_lists() {
   }
 }
 
-void MatchingQuiz::selection_changed() {
+bool MatchingQuiz::selection_changed() {
   if (controls_.names.selected_index() > no_selection &&
       controls_.settlements.selected_index() > no_selection) {
     check_pair();
+    return true;
   }
+  return false;
 }
 
 void MatchingQuiz::check_pair() {

@@ -26,7 +26,8 @@ class MatchingQuiz {
   // Puts every name and every settlement of the key back into the two lists.
   void refill_lists();
   // Called on any selection change; checks the pair once both lists have a selection.
-  void selection_changed();
+  // Returns whether it did.
+  bool selection_changed();
   // Judges the selected pair, shows the verdict, scores it and takes both entries out of play.
   void check_pair();
   // A full game again, both scores at zero.

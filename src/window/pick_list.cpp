@@ -1,6 +1,9 @@
 #include "window/pick_list.h"
 
+#include <QAccessible>
+#include <QFocusEvent>
 #include <QKeyEvent>
+#include <QTimer>
 
 namespace window {
 
@@ -39,6 +42,26 @@ void PickList::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QListWidget::keyPressEvent(event);
+}
+
+void PickList::focusInEvent(QFocusEvent* event) {
+  QListWidget::focusInEvent(event);
+  // Once a pair has left the list it has no cursor. Coming in from the keyboard puts the cursor
+  // on the first entry, without picking it, so that Space picks the entry just heard.
+  if (!currentIndex().isValid() && count() > 0 && event->reason() != Qt::MouseFocusReason) {
+    selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
+  }
+  // Qt tells assistive technology that the list has the focus after this handler, and a screen
+  // reader then reads the list but not the entry under the cursor. Naming the entry afterwards
+  // makes it the last word.
+  QTimer::singleShot(0, this, &PickList::announce_current_entry);
+}
+
+void PickList::announce_current_entry() {
+  if (!hasFocus() || !currentIndex().isValid()) return;
+  QAccessibleEvent focus(this, QAccessible::Focus);
+  focus.setChild(currentIndex().row());
+  QAccessible::updateAccessibility(&focus);
 }
 
 }  // namespace window

@@ -17,9 +17,11 @@ class PickList final : public QListWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   static std::optional<CursorAction> cursor_action(int key);
+  void announce_current_entry();
 };
 
 }  // namespace window

@@ -44,12 +44,17 @@ quiz::ListIndex QtList::selected_index() const {
 
 void QtList::remove_item(quiz::ListIndex index) {
   quiz::check_index(index, static_cast<std::size_t>(widget_.count()), list_name);
-  const bool was_selected = index == selected_index();
   const QSignalBlocker quiet(widget_);
+  // Removing the current entry would make a neighbour current, and a screen reader would name
+  // an entry the pupil never chose. The entry gives up the selection and the cursor first, so
+  // the list is left with neither and the next pick is the pupil's own.
+  QItemSelectionModel& selection = *widget_.selectionModel();
+  if (index == selected_index()) {
+    selection.clear();
+  } else if (index == widget_.currentRow()) {
+    selection.setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+  }
   widget_.model()->removeRow(index);
-  // Qt would make a neighbour of the removed entry current; the list is left with no selection
-  // and no current item instead, so that the next pick is the pupil's own.
-  if (was_selected) widget_.selectionModel()->clear();
 }
 
 void QtTextBox::set_text(std::string_view text) {
