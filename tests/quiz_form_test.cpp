@@ -8,10 +8,11 @@
 #include <QtTest>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 #include "quiz/cave_rows.h"
-#include "score_caption.h"
+#include "quiz_window_driver.h"
 #include "window/form_layout.h"
 #include "window/pick_list.h"
 #include "window/qt_controls.h"
@@ -41,89 +42,28 @@ class QuizFormTest : public QObject {
  private:
   std::unique_ptr<window::QuizForm> form;
 
-  template <typename Widget>
-  Widget& control(const char* name) {
-    auto* widget = form->findChild<Widget*>(QLatin1String(name));
-    if (!widget) qFatal("no control %s", name);
-    return *widget;
-  }
-  QListWidget& names() { return control<QListWidget>("List1(0)"); }
-  QListWidget& settlements() { return control<QListWidget>("List1(1)"); }
-  QPlainTextEdit& result() { return control<QPlainTextEdit>("Text1(0)"); }
-  QLabel& correct() { return control<QLabel>("Label1(3)"); }
-  QLabel& wrong() { return control<QLabel>("Label1(4)"); }
-  QPushButton& clear_button() { return control<QPushButton>("Command1(0)"); }
+  std::optional<test::QuizWindow> ui;
 
-  // Helpers return false, with a warning, when they cannot do their step: call them in QVERIFY,
-  // so that a test stops at the first step that fails.
-
-  [[nodiscard]] static bool click(QListWidget& list, const QString& text) {
-    const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);
-    if (found.size() != 1) {
-      qWarning("no single entry %s", qUtf8Printable(text));
-      return false;
-    }
-    list.scrollToItem(found.front());
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualItemRect(found.front()).center());
-    return true;
-  }
-
-  // Home, then Down until `text` is under the cursor: the arrow keys alone pick as they go.
-  [[nodiscard]] static bool arrow_to(QListWidget& list, const QString& text) {
-    list.setFocus();
-    QTest::keyClick(&list, Qt::Key_Home);
-    for (int step = 0; step < list.count(); ++step) {
-      const QListWidgetItem* current = list.currentItem();
-      if (current && current->text() == text && current->isSelected()) return true;
-      QTest::keyClick(&list, Qt::Key_Down);
-    }
-    qWarning("the arrow keys did not pick %s", qUtf8Printable(text));
-    return false;
-  }
-
-  // Ctrl+Home, then Ctrl+Down until the cursor is on `text`, picking nothing on the way.
-  [[nodiscard]] static bool browse_to(QListWidget& list, const QString& text) {
-    list.setFocus();
-    QTest::keyClick(&list, Qt::Key_Home, Qt::ControlModifier);
-    for (int step = 0; step < list.count(); ++step) {
-      if (!list.selectedItems().isEmpty() || !list.currentItem()) break;
-      if (list.currentItem()->text() == text) return true;
-      QTest::keyClick(&list, Qt::Key_Down, Qt::ControlModifier);
-    }
-    qWarning("Ctrl and the arrows did not reach %s without picking", qUtf8Printable(text));
-    return false;
-  }
-
-  // Browses to `text`, then Space picks it.
-  [[nodiscard]] static bool browse_and_pick(QListWidget& list, const QString& text) {
-    if (!browse_to(list, text)) return false;
-    QTest::keyClick(&list, Qt::Key_Space);
-    return true;
-  }
-
-  // Pairs checked since the last restart, as the two scores show them.
-  int checks() {
-    const auto correct_count = test::caption_count(correct().text(), u"Вярно"_s);
-    const auto wrong_count = test::caption_count(wrong().text(), u"Невярно"_s);
-    if (!correct_count || !wrong_count) qFatal("a score caption of an unexpected form");
-    return *correct_count + *wrong_count;
-  }
-
-  bool no_selection_left() {
-    for (const QListWidget* list : {&names(), &settlements()}) {
-      if (!list->selectedItems().isEmpty() || list->currentIndex().isValid()) return false;
-    }
-    return true;
-  }
+  QListWidget& names() { return ui->names; }
+  QListWidget& settlements() { return ui->settlements; }
+  QPlainTextEdit& result() { return ui->result; }
+  QLabel& correct() { return ui->correct; }
+  QLabel& wrong() { return ui->wrong; }
+  QPushButton& clear_button() { return ui->clear_button; }
+  int checks() { return ui->checks(); }
+  bool no_selection_left() { return ui->no_selection_left(); }
 
  private Q_SLOTS:
   void init() {
     form = std::make_unique<window::QuizForm>();
     form->show();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    ui.emplace(*form);
   }
-  void cleanup() { form.reset(); }
+  void cleanup() {
+    ui.reset();
+    form.reset();
+  }
 
   void opensReadyToPlay() {
     QCOMPARE(form->windowTitle(), window::to_qstring(CAVES_QUIZ_PUBLISHER) +
@@ -188,9 +128,9 @@ class QuizFormTest : public QObject {
     QFETCH(bool, settlementFirst);
     QListWidget& first = settlementFirst ? settlements() : names();
     QListWidget& second = settlementFirst ? names() : settlements();
-    QVERIFY(click(first, settlementFirst ? settlement : name));
+    QVERIFY(test::click(first, settlementFirst ? settlement : name));
     QCOMPARE(result().toPlainText(), shown(window::intro_text));
-    QVERIFY(click(second, settlementFirst ? name : settlement));
+    QVERIFY(test::click(second, settlementFirst ? name : settlement));
 
     QTEST(result().toPlainText(), "expected");
     QTEST(correct().text(), "correctCaption");
@@ -209,16 +149,16 @@ class QuizFormTest : public QObject {
       const QString settlement = row % 2 ? settlements().item(settlements().count() - 1)->text()
                                          : window::to_qstring(key.settlement(row));
       if (settlements().findItems(settlement, Qt::MatchExactly).isEmpty()) continue;
-      QVERIFY(click(names(), window::to_qstring(key.name(row))));
-      QVERIFY(click(settlements(), settlement));
+      QVERIFY(test::click(names(), window::to_qstring(key.name(row))));
+      QVERIFY(test::click(settlements(), settlement));
       QCOMPARE(checks(), 31 - names().count());
       QCOMPARE(names().count(), settlements().count());
       QVERIFY(no_selection_left());
     }
     // Pairs left over when a wrong pick took their settlement away.
     for (int left = names().count(); left > 0; --left) {
-      QVERIFY(click(names(), names().item(0)->text()));
-      QVERIFY(click(settlements(), settlements().item(0)->text()));
+      QVERIFY(test::click(names(), names().item(0)->text()));
+      QVERIFY(test::click(settlements(), settlements().item(0)->text()));
       QCOMPARE(names().count(), left - 1);
     }
     QCOMPARE(checks(), 31);
@@ -228,7 +168,7 @@ class QuizFormTest : public QObject {
   void playsWithTheArrowKeys() {
     QTest::keyClick(&result(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), &names());
-    QVERIFY(arrow_to(names(), u"Бачо Киро"_s));
+    QVERIFY(test::arrow_to(names(), u"Бачо Киро"_s));
     QCOMPARE(checks(), 0);
 
     QTest::keyClick(&names(), Qt::Key_Tab);
@@ -243,15 +183,15 @@ class QuizFormTest : public QObject {
   }
 
   void playsWithTheKeyboardByBrowsingBeforePicking() {
-    QVERIFY(browse_and_pick(names(), u"Тизоин"_s));
+    QVERIFY(test::browse_and_pick(names(), u"Тизоин"_s));
     QCOMPARE(checks(), 0);
-    QVERIFY(browse_and_pick(settlements(), u"с.Гинци"_s));
+    QVERIFY(test::browse_and_pick(settlements(), u"с.Гинци"_s));
     QCOMPARE(correct().text(), u"Вярно: 1"_s);
     QCOMPARE(checks(), 1);
     QVERIFY(no_selection_left());
 
-    QVERIFY(browse_and_pick(settlements(), u"с.Церово"_s));
-    QVERIFY(browse_and_pick(names(), u"Каците"_s));
+    QVERIFY(test::browse_and_pick(settlements(), u"с.Церово"_s));
+    QVERIFY(test::browse_and_pick(names(), u"Каците"_s));
     QCOMPARE(wrong().text(), u"Невярно: 1"_s);
     QCOMPARE(checks(), 2);
     QCOMPARE(names().count(), 29);
@@ -260,8 +200,8 @@ class QuizFormTest : public QObject {
 
   // The cursor that Ctrl moves is no pick: a pick in the other list alone judges nothing.
   void aCursorMovedWithCtrlIsNoPick() {
-    QVERIFY(browse_to(names(), u"Тизоин"_s));
-    QVERIFY(click(settlements(), u"с.Гинци"_s));
+    QVERIFY(test::browse_to(names(), u"Тизоин"_s));
+    QVERIFY(test::click(settlements(), u"с.Гинци"_s));
     QCOMPARE(checks(), 0);
     QCOMPARE(result().toPlainText(), shown(window::intro_text));
     QVERIFY(names().selectedItems().isEmpty());
@@ -280,22 +220,27 @@ class QuizFormTest : public QObject {
   }
 
   void restartsMidGame() {
-    QVERIFY(click(names(), u"Бачо Киро"_s));
-    QVERIFY(click(settlements(), u"гр.Дряново"_s));
-    QVERIFY(click(names(), u"Каците"_s));
-    QVERIFY(click(settlements(), u"с.Церово"_s));
-    QVERIFY(click(names(), u"Магура"_s));
+    QVERIFY(test::click(names(), u"Бачо Киро"_s));
+    QVERIFY(test::click(settlements(), u"гр.Дряново"_s));
+    QVERIFY(test::click(names(), u"Каците"_s));
+    QVERIFY(test::click(settlements(), u"с.Церово"_s));
+    QVERIFY(test::click(names(), u"Магура"_s));
     QTest::mouseClick(&clear_button(), Qt::LeftButton);
 
     QCOMPARE(names().count(), 31);
     QCOMPARE(settlements().count(), 31);
-    QVERIFY(no_selection_left());
+    QVERIFY(names().selectedItems().isEmpty());
+    QVERIFY(settlements().selectedItems().isEmpty());
+    // The new game starts in the name list, the cursor on its first entry.
+    QCOMPARE(QApplication::focusWidget(), &names());
+    QCOMPARE(names().currentRow(), 0);
+    QVERIFY(!settlements().currentIndex().isValid());
     QCOMPARE(result().toPlainText(), QString());
     QCOMPARE(correct().text(), u"Вярно:"_s);
     QCOMPARE(wrong().text(), u"Невярно:"_s);
 
-    QVERIFY(click(names(), u"Каците"_s));
-    QVERIFY(click(settlements(), u"с.Церово"_s));
+    QVERIFY(test::click(names(), u"Каците"_s));
+    QVERIFY(test::click(settlements(), u"с.Церово"_s));
     QCOMPARE(wrong().text(), u"Невярно: 1"_s);
     QCOMPARE(correct().text(), u"Вярно:"_s);
   }
@@ -311,8 +256,8 @@ class QuizFormTest : public QObject {
   void aFailureIsShownAndTheWindowKeepsWorking() {
     // An entry that is not in the answer key cannot be judged.
     names().addItem(u"Непозната пещера"_s);
-    QVERIFY(click(names(), u"Непозната пещера"_s));
-    QVERIFY(click(settlements(), u"с.Емен"_s));
+    QVERIFY(test::click(names(), u"Непозната пещера"_s));
+    QVERIFY(test::click(settlements(), u"с.Емен"_s));
 
     const auto* dialog = form->findChild<QMessageBox*>();
     QVERIFY(dialog);
@@ -325,12 +270,13 @@ class QuizFormTest : public QObject {
     QTRY_VERIFY(!form->findChild<QMessageBox*>());
     QTest::mouseClick(&clear_button(), Qt::LeftButton);
     QCOMPARE(names().count(), 31);
-    QVERIFY(click(names(), u"Бачо Киро"_s));
-    QVERIFY(click(settlements(), u"гр.Дряново"_s));
+    QVERIFY(test::click(names(), u"Бачо Киро"_s));
+    QVERIFY(test::click(settlements(), u"гр.Дряново"_s));
     QCOMPARE(correct().text(), u"Вярно: 1"_s);
   }
 
   void aWindowThatCannotBeBuiltIsReportedAndTheProgramFails() {
+    ui.reset();
     form.reset();
     QString reported;
     // The dialog is modal: answer it from the event loop it runs.

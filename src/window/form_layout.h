@@ -40,6 +40,7 @@ struct FormControl {
   std::string_view caption;
   std::optional<Rgb> background;  // the platform's default where empty
   int tab_index;
+  // For controls whose visible text does not name them; labels are named by their caption.
   std::string_view accessible_name;
 };
 
@@ -93,19 +94,20 @@ inline constexpr std::array<FormControl, role_count> form_controls{{
      0,
      "Резултат"},
     {Role::wrong_label, ControlKind::label, "Label1(4)", 5280, 2760, 1695, 375,
-     "Невярно: ", Rgb{255, 0, 0}, 12, "Грешни отговори"},
+     "Невярно: ", Rgb{255, 0, 0}, 12, ""},
     {Role::correct_label, ControlKind::label, "Label1(3)", 120, 2760, 1695, 375,
-     "Вярно: ", Rgb{0, 255, 0}, 11, "Верни отговори"},
+     "Вярно: ", Rgb{0, 255, 0}, 11, ""},
     {Role::settlement_heading, ControlKind::label, "Label1(2)", 3600, 480, 3375, 375,
-     "Местонахождение- село,град", heading_background, 10, "Местонахождение- село,град"},
+     "Местонахождение- село,град", heading_background, 10, ""},
     {Role::name_heading, ControlKind::label, "Label1(1)", 120, 480, 3375, 375, "Име на пещера",
-     heading_background, 9, "Име на пещера"},
+     heading_background, 9, ""},
     {Role::title, ControlKind::label, "Label1(0)", 1320, 0, 4575, 375,
-     "География - пещери в България", heading_background, 2, "География - пещери в България"},
+     "География - пещери в България", heading_background, 2, ""},
 }};
 
-// Read out by screen readers for both lists.
-inline constexpr std::string_view list_keyboard_hint =
+// How to pick from the keyboard, for screen readers: the lists' description, and the result
+// box's until the first pair of a game.
+inline constexpr std::string_view keyboard_hint =
     "Стрелките избират веднага. С Ctrl стрелките само местят курсора, а интервалът избира.";
 
 // What the result box shows before the first pair; each line ends with CR LF.

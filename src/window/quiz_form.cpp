@@ -27,7 +27,7 @@ QWidget* create_widget(const FormControl& entry, QWidget* parent) {
   switch (entry.kind) {
     case ControlKind::list: {
       auto* list = new PickList(parent);
-      list->setAccessibleDescription(to_qstring(list_keyboard_hint));
+      list->setAccessibleDescription(to_qstring(keyboard_hint));
       return list;
     }
     case ControlKind::text_box: {
@@ -72,13 +72,16 @@ struct QuizForm::Game {
   quiz::MatchingQuiz quiz;
 };
 
-QuizForm::QuizForm(QWidget* parent) : QWidget(parent) {
+QuizForm::QuizForm(QWidget* parent) : QMainWindow(parent) {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setWindowTitle(to_qstring(CAVES_QUIZ_PUBLISHER) + QStringLiteral("   ") + to_qstring(form_title));
+  // A screen reader names the window by its subject, not by the publisher's address.
+  setAccessibleName(to_qstring(form_title));
+  setCentralWidget(new QWidget(this));
   setWindowIcon(QIcon(QStringLiteral(":/icons/caves-quiz.png")));
   setFont(QFont(to_qstring(font_family), font_point_size));
-  set_background(*this, QPalette::Window, form_background);
+  set_background(*centralWidget(), QPalette::Window, form_background);
   setFixedSize(to_pixels(client_width), to_pixels(client_height));
   if (const QScreen* screen = this->screen()) {
     setGeometry(
@@ -90,6 +93,7 @@ QuizForm::QuizForm(QWidget* parent) : QWidget(parent) {
   game_ = std::make_unique<Game>(*this, collation_);
   game_->result.set_text(intro_text);
   connect_events();
+  describe_result_box();
   control<QPlainTextEdit>(Role::result_box).setFocus();
 
   run_event("Зареждането на списъците", [this] { game_->quiz.refill_lists(); });
@@ -99,9 +103,10 @@ QuizForm::~QuizForm() = default;
 
 void QuizForm::create_controls() {
   for (const FormControl& entry : form_controls) {
-    QWidget* widget = create_widget(entry, this);
+    QWidget* widget = create_widget(entry, centralWidget());
     widget->setObjectName(to_qstring(entry.object_name));
-    widget->setAccessibleName(to_qstring(entry.accessible_name));
+    if (!entry.accessible_name.empty())
+      widget->setAccessibleName(to_qstring(entry.accessible_name));
     widget->setGeometry(to_pixels(entry.left), to_pixels(entry.top), to_pixels(entry.width),
                         to_pixels(entry.height));
     if (entry.background) {
@@ -129,11 +134,42 @@ void QuizForm::connect_events() {
   // Only the pupil changes a selection: the lists raise no signal for the quiz's own changes.
   for (const Role role : {Role::name_list, Role::settlement_list}) {
     connect(&control<QListWidget>(role), &QListWidget::itemSelectionChanged, this, [this] {
-      run_event("Проверката на избраната двойка", [this] { game_->quiz.selection_changed(); });
+      run_event("Проверката на избраната двойка", [this] {
+        if (game_->quiz.selection_changed()) after_check();
+      });
     });
   }
-  connect(&control<QPushButton>(Role::clear_button), &QPushButton::clicked, this,
-          [this] { run_event("Новата игра", [this] { game_->quiz.restart(); }); });
+  connect(&control<QPushButton>(Role::clear_button), &QPushButton::clicked, this, [this] {
+    run_event("Новата игра", [this] {
+      game_->quiz.restart();
+      after_restart();
+    });
+  });
+}
+
+// A screen reader reads what gets the focus, so the verdict is heard at once: the result box
+// takes the focus with its first line, the verdict, and the score as its description.
+void QuizForm::after_check() {
+  describe_result_box();
+  control<QPlainTextEdit>(Role::result_box).setFocus(Qt::OtherFocusReason);
+}
+
+// A new game starts in the name list.
+void QuizForm::after_restart() {
+  describe_result_box();
+  control<QListWidget>(Role::name_list).setFocus(Qt::OtherFocusReason);
+}
+
+// Until the first pair of a game the result box tells how to pick from the keyboard; from then
+// on it gives the score. Screen readers read it whenever the box gets the focus.
+void QuizForm::describe_result_box() {
+  const quiz::MatchingQuiz& quiz = game_->quiz;
+  control<QPlainTextEdit>(Role::result_box)
+      .setAccessibleDescription(quiz.correct_count() + quiz.wrong_count() == 0
+                                    ? to_qstring(keyboard_hint)
+                                    : QStringLiteral("Вярно: %1, Невярно: %2")
+                                          .arg(quiz.correct_count())
+                                          .arg(quiz.wrong_count()));
 }
 
 template <typename Widget>

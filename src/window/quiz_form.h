@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
 #include <array>
 #include <memory>
 #include <string_view>
@@ -11,7 +11,8 @@
 namespace window {
 
 // The quiz's only window: two lists to pair up, the scores, the clear button and the result box.
-class QuizForm final : public QWidget {
+// A main window, so that assistive technology sees a window with a title.
+class QuizForm final : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -24,6 +25,10 @@ class QuizForm final : public QWidget {
   void create_controls();
   void set_tab_order();
   void connect_events();
+  // Where the keyboard focus goes after a pair is judged, and after a new game starts.
+  void after_check();
+  void after_restart();
+  void describe_result_box();
   template <typename Widget>
   Widget& control(Role role) const;
   // Every event runs here: a failure is shown to the pupil and the window keeps running.

@@ -1,9 +1,13 @@
 #include "window/start_up.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <cstdlib>
 #include <exception>
+#include <memory>
 #include <string_view>
 
 #include "window/form_layout.h"
@@ -19,6 +23,16 @@ void show_start_failure(std::string_view reason) {
 }
 
 }  // namespace
+
+bool load_qt_translations(QCoreApplication& app) {
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(QLocale(QLocale::Bulgarian, QLocale::Bulgaria), QStringLiteral("qtbase"),
+                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    return false;
+  }
+  translator->setParent(&app);
+  return QCoreApplication::installTranslator(translator.release());
+}
 
 int run_window(const WindowBuilder& build) {
   std::unique_ptr<QWidget> window;

@@ -1,10 +1,16 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <functional>
 #include <memory>
 
 namespace window {
+
+// Makes the texts Qt draws itself (context menus, dialog buttons) Bulgarian, whatever the
+// desktop's language, from Qt's own translations. Returns false, and changes nothing, when they
+// are not installed: the program still runs, with those few texts in English.
+bool load_qt_translations(QCoreApplication& app);
 
 using WindowBuilder = std::function<std::unique_ptr<QWidget>()>;
 

@@ -1,0 +1,273 @@
+// What a screen reader is told while the quiz is played from the keyboard or with the mouse.
+// Screen readers read what gets the focus, and name and description changes of it; the events
+// the window sends are caught here as they go out to assistive technology.
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include <QAccessible>
+#include <QMenu>
+#include <QTranslator>
+#include <QtTest>
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "quiz_window_driver.h"
+#include "window/form_layout.h"
+#include "window/qt_helpers.h"
+#include "window/quiz_form.h"
+#include "window/start_up.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// One event as a screen reader gets it: what it is about, and the name of the entry it names.
+struct Heard {
+  QAccessible::Event type;
+  const QObject* object;
+  QString entry;  // for focus and selection events on a list entry
+};
+
+std::vector<Heard> heard;
+
+void hear(QAccessibleEvent* event) {
+  QString entry;
+  const bool names_an_entry =
+      event->child() >= 0 &&
+      (event->type() == QAccessible::Focus || event->type() == QAccessible::Selection ||
+       event->type() == QAccessible::SelectionAdd || event->type() == QAccessible::SelectionRemove);
+  if (names_an_entry) {
+    if (QAccessibleInterface* list = QAccessible::queryAccessibleInterface(event->object())) {
+      if (QAccessibleInterface* child = list->child(event->child())) {
+        entry = child->text(QAccessible::Name);
+      }
+    }
+  }
+  heard.push_back({event->type(), event->object(), entry});
+}
+
+bool focus_heard_on(const QObject* object) {
+  return std::ranges::any_of(heard, [object](const Heard& event) {
+    return event.type == QAccessible::Focus && event.object == object;
+  });
+}
+
+bool name_change_heard_on(const QObject* object) {
+  return std::ranges::any_of(heard, [object](const Heard& event) {
+    return event.type == QAccessible::NameChanged && event.object == object;
+  });
+}
+
+QString accessible_text(QObject* object, QAccessible::Text text) {
+  QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(object);
+  return interface ? interface->text(text) : QString();
+}
+
+enum class PickBy { mouse, ctrl_and_space, arrow };
+
+// Picks `text`; `before_last_step` runs just before the step that picks, so that what was
+// heard while browsing towards the entry can be told from what the pick itself sends.
+template <typename BeforeLastStep>
+bool pick(PickBy by, QListWidget& list, const QString& text, BeforeLastStep before_last_step) {
+  switch (by) {
+    case PickBy::mouse:
+      before_last_step();
+      return test::click(list, text);
+    case PickBy::ctrl_and_space:
+      if (!test::browse_to(list, text)) return false;
+      before_last_step();
+      QTest::keyClick(&list, Qt::Key_Space);
+      return true;
+    case PickBy::arrow: {
+      // Ctrl+arrows to the entry above, then a plain Down picks the entry.
+      const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);
+      if (found.size() != 1 || list.row(found.front()) == 0) return false;
+      if (!test::browse_to(list, list.item(list.row(found.front()) - 1)->text())) return false;
+      before_last_step();
+      QTest::keyClick(&list, Qt::Key_Down);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(PickBy)
+
+class AccessibilityTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<window::QuizForm> form;
+  std::optional<test::QuizWindow> ui;
+
+ private Q_SLOTS:
+  void initTestCase() {
+    // Widgets tell assistive technology of their changes only while it listens, and under the
+    // offscreen platform nothing does: the test is the listener, as in Qt's own tests.
+    QPlatformAccessibility* accessibility =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QVERIFY(accessibility);
+    accessibility->setActive(true);
+    QAccessible::installUpdateHandler(hear);
+  }
+  void cleanupTestCase() { QAccessible::installUpdateHandler(nullptr); }
+
+  void init() {
+    form = std::make_unique<window::QuizForm>();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    ui.emplace(*form);
+    heard.clear();
+  }
+  void cleanup() {
+    ui.reset();
+    form.reset();
+  }
+
+  void theVerdictTakesTheFocusAndNothingElseIsNamed_data() {
+    QTest::addColumn<PickBy>("by");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("settlement");
+    QTest::addColumn<QString>("score");
+    const std::pair<PickBy, const char*> ways[] = {{PickBy::mouse, "mouse"},
+                                                   {PickBy::ctrl_and_space, "Ctrl and Space"},
+                                                   {PickBy::arrow, "arrow"}};
+    for (const auto& [by, way] : ways) {
+      QTest::addRow("%s, right pair", way)
+          << by << u"Бачо Киро"_s << u"гр.Дряново"_s << u"Вярно: 1, Невярно: 0"_s;
+      QTest::addRow("%s, wrong pair", way)
+          << by << u"Каците"_s << u"с.Церово"_s << u"Вярно: 0, Невярно: 1"_s;
+    }
+  }
+
+  void theVerdictTakesTheFocusAndNothingElseIsNamed() {
+    QFETCH(PickBy, by);
+    QFETCH(QString, name);
+    QFETCH(QString, settlement);
+    QVERIFY(pick(by, ui->names, name, [] {}));
+    QVERIFY(pick(by, ui->settlements, settlement, [] { heard.clear(); }));
+    QCOMPARE(ui->checks(), 1);
+    QTest::qWait(0);  // anything the lists send later
+
+    QCOMPARE(QApplication::focusWidget(), &ui->result);
+    QVERIFY(focus_heard_on(&ui->result));
+    QVERIFY(ui->result.toPlainText().startsWith(
+        name == u"Бачо Киро"_s ? u"Вярно: Пещерата Бачо Киро"_s : u"Грешка: Каците"_s));
+    QTEST(accessible_text(&ui->result, QAccessible::Description), "score");
+    for (const Heard& event : heard) {
+      if (!event.entry.isEmpty()) {
+        QVERIFY2(event.entry == name || event.entry == settlement, qUtf8Printable(event.entry));
+      }
+    }
+    QVERIFY(ui->no_selection_left());
+  }
+
+  // After each step, by the mouse: a pair (cave, settlement) or «Чисти».
+  void scoresAreNamedByTheirCaptions_data() {
+    QTest::addColumn<QList<QStringList>>("steps");
+    const QStringList right{u"Бачо Киро"_s, u"гр.Дряново"_s};
+    const QStringList wrong{u"Каците"_s, u"с.Церово"_s};
+    const QStringList clear{u"Чисти"_s};
+    QTest::newRow("start") << QList<QStringList>{};
+    QTest::newRow("right pair") << QList<QStringList>{right};
+    QTest::newRow("wrong pair") << QList<QStringList>{wrong};
+    QTest::newRow("after «Чисти»") << QList<QStringList>{right, wrong, clear};
+  }
+
+  void scoresAreNamedByTheirCaptions() {
+    QFETCH(QList<QStringList>, steps);
+    const auto names_follow_captions = [this](const QStringList& captions_before) {
+      for (int i = 0; i < 2; ++i) {
+        QLabel* label = i == 0 ? &ui->correct : &ui->wrong;
+        if (accessible_text(label, QAccessible::Name) != label->text()) return false;
+        if (label->text() != captions_before[i] && !name_change_heard_on(label)) return false;
+      }
+      return true;
+    };
+    QVERIFY(names_follow_captions({ui->correct.text(), ui->wrong.text()}));
+    for (const QStringList& step : steps) {
+      const QStringList captions_before{ui->correct.text(), ui->wrong.text()};
+      heard.clear();
+      if (step.size() == 2) {
+        QVERIFY(test::click(ui->names, step[0]));
+        QVERIFY(test::click(ui->settlements, step[1]));
+      } else {
+        QTest::mouseClick(&ui->clear_button, Qt::LeftButton);
+        // The new game is heard: the focus moves to the name list.
+        QCOMPARE(QApplication::focusWidget(), &ui->names);
+        QVERIFY(focus_heard_on(&ui->names));
+        QCOMPARE(ui->correct.text(), u"Вярно:"_s);
+        QCOMPARE(ui->wrong.text(), u"Невярно:"_s);
+      }
+      QVERIFY(names_follow_captions(captions_before));
+    }
+    // Before the first pair of a game, the result box tells how to pick from the keyboard.
+    if (steps.isEmpty() || steps.back().size() == 1) {
+      QCOMPARE(accessible_text(&ui->result, QAccessible::Description),
+               window::to_qstring(window::keyboard_hint));
+    }
+  }
+
+  void tabbingIntoAListPutsTheCursorOnTheEntryThatSpacePicks() {
+    QVERIFY(test::click(ui->names, u"Балабанова дупка"_s));
+    QVERIFY(test::click(ui->settlements, u"с.Комщица"_s));
+    QCOMPARE(QApplication::focusWidget(), &ui->result);
+
+    for (QListWidget* list : {&ui->names, &ui->settlements}) {
+      heard.clear();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget(), list);
+      QCOMPARE(list->currentRow(), 0);
+      QVERIFY(list->selectedItems().isEmpty());
+      QTest::qWait(0);
+      // The last thing heard is the entry under the cursor.
+      QVERIFY(!heard.empty());
+      QCOMPARE(heard.back().type, QAccessible::Focus);
+      QCOMPARE(heard.back().entry, list->item(0)->text());
+      QTest::keyClick(list, Qt::Key_Space);
+    }
+    QVERIFY(ui->result.toPlainText().startsWith(u"Грешка: Банковица - гара Лакатник"_s));
+  }
+
+  void theWindowIsAWindowNamedByItsSubject() {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+    QVERIFY(window);
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), window::to_qstring(window::form_title));
+    QVERIFY(form->windowTitle().endsWith(window::to_qstring(window::form_title)));
+  }
+
+  void everyControlIsNamedByItsVisibleText() {
+    for (const window::FormControl& entry : window::form_controls) {
+      auto* widget = form->findChild<QWidget*>(window::to_qstring(entry.object_name));
+      QVERIFY(widget);
+      const QString name = accessible_text(widget, QAccessible::Name);
+      QVERIFY2(name.startsWith(window::to_qstring(entry.caption)), qUtf8Printable(name));
+      QVERIFY2(!name.isEmpty(), entry.object_name.data());
+    }
+    // A list is named by the heading above it.
+    QCOMPARE(accessible_text(&ui->names, QAccessible::Name), u"Име на пещера"_s);
+    QCOMPARE(accessible_text(&ui->settlements, QAccessible::Name), u"Местонахождение- село,град"_s);
+  }
+
+  void qtDrawsItsOwnTextsInBulgarian() {
+    QVERIFY2(window::load_qt_translations(*qApp), "Qt's Bulgarian translations are missing");
+    const std::unique_ptr<QMenu> menu(ui->result.createStandardContextMenu());
+    const auto* select_all = menu->findChild<QAction*>(u"select-all"_s);
+    QVERIFY(select_all);
+    QVERIFY2(select_all->text().remove(u'&').startsWith(u"Избиране на всичко"_s),
+             qUtf8Printable(select_all->text()));
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+      QCoreApplication::removeTranslator(translator);
+      delete translator;
+    }
+  }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
