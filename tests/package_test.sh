@@ -61,13 +61,18 @@ done
 [ -x "$root/bin/caves-quiz" ] || fail "/usr/bin/caves-quiz is not executable"
 if ldd "$root/bin/caves-quiz" | grep -q 'not found'; then fail "unresolved libraries"; fi
 
-# The changelog's latest entry is this version; the copyright parses as Debian's format.
+# The changelog's latest entry is this version. The copyright is in Debian's machine-readable
+# format and puts the sources under the Expat (MIT) licence.
 changelog_version=$(dpkg-parsechangelog -l "$root/share/doc/caves-quiz/changelog.gz" -S Version)
 [ "$changelog_version" = "$(dpkg-deb -f "$deb" Version)" ] ||
   fail "the changelog's latest version is $changelog_version"
-/usr/bin/python3 -c 'import sys; from debian.copyright import Copyright
-Copyright(open(sys.argv[1], encoding="utf-8"), strict=True)' "$root/share/doc/caves-quiz/copyright" ||
-  fail "the copyright is not in Debian's machine-readable format"
+/usr/bin/python3 - "$root/share/doc/caves-quiz/copyright" <<'EOF' ||
+import sys
+from debian.copyright import Copyright
+files = Copyright(open(sys.argv[1], encoding="utf-8"), strict=True).find_files_paragraph("src/main.cpp")
+sys.exit(files is None or files.license.synopsis != "Expat")
+EOF
+  fail "the copyright is not in Debian's machine-readable format under the Expat licence"
 
 # Both manual pages render without a warning, and tell how to play in the README's words.
 for page in "$root"/share/man/man6/caves-quiz.6.gz "$root"/share/man/bg/man6/caves-quiz.6.gz; do
