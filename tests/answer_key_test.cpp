@@ -4,6 +4,7 @@
 #include <unicode/unistr.h>
 
 #include <array>
+#include <regex>
 #include <set>
 #include <string_view>
 
@@ -91,6 +92,30 @@ TEST(AnswerKey, DescriptionsAreSingleParagraphsOfTheirWrittenLength) {
     const double length = icu::UnicodeString::fromUTF8(description).countChar32();
     EXPECT_GE(length, written * 0.9);
     EXPECT_LE(length, written * 1.1);
+  }
+}
+
+// Names and regions keep the school material's spacing; descriptions are typeset: an en dash
+// between spaces, single spaces and Cyrillic units. The given Zandana text keeps its "m" and "km".
+TEST(AnswerKey, DescriptionsAreTypesetAlike) {
+  struct Rule {
+    const char* fault;
+    std::regex pattern;
+    ListIndex exempt_row;
+  };
+  const std::array<Rule, 3> rules{{
+      {"a hyphen between spaces used as a dash", std::regex(" - "), -1},
+      {"a doubled space", std::regex("  "), -1},
+      {"a Latin unit after a number", std::regex("[0-9] ?k?m\\b"), 12},
+  }};
+  const AnswerKey key = cave_key();
+  for (const Rule& rule : rules) {
+    for (ListIndex row = 0; row < key.row_count(); ++row) {
+      if (row == rule.exempt_row) continue;
+      const std::string description(key.description(row));
+      EXPECT_FALSE(std::regex_search(description, rule.pattern))
+          << key.name(row) << ": " << rule.fault;
+    }
   }
 }
 
