@@ -17,7 +17,9 @@ PlainWindow::PlainWindow() {
   setWindowTitle(to_qstring(CAVES_QUIZ_PUBLISHER) + QStringLiteral("   ") + to_qstring(form_title));
   setWindowIcon(QIcon(QStringLiteral(":/icons/caves-quiz.png")));
   setFont(QFont(to_qstring(font_family), font_point_size));
-  set_background(*this, QPalette::Window, form_background);
+  setCentralWidget(new QWidget(this));
+  QWidget* board = centralWidget();  // holds the controls, as in the quiz window
+  set_background(*board, QPalette::Window, form_background);
   setFixedSize(to_pixels(client_width), to_pixels(client_height));
 
   const quiz::AnswerKey key = quiz::cave_key();
@@ -26,7 +28,7 @@ PlainWindow::PlainWindow() {
     QWidget* widget = nullptr;
     switch (entry.kind) {
       case ControlKind::list: {
-        auto* list = new QListWidget(this);
+        auto* list = new QListWidget(board);
         for (quiz::ListIndex row = 0; row < key.row_count(); ++row) {
           list->addItem(
               to_qstring(entry.role == Role::name_list ? key.name(row) : key.settlement(row)));
@@ -37,19 +39,19 @@ PlainWindow::PlainWindow() {
       }
       case ControlKind::text_box:
         result = new QPlainTextEdit(
-            to_qstring(intro_text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), this);
+            to_qstring(intro_text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), board);
         result->setReadOnly(true);
         result->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         widget = result;
         break;
       case ControlKind::label: {
-        auto* label = new QLabel(to_qstring(entry.caption), this);
+        auto* label = new QLabel(to_qstring(entry.caption), board);
         label->setAlignment(Qt::AlignCenter);
         widget = label;
         break;
       }
       case ControlKind::button:
-        widget = new QPushButton(to_qstring(entry.caption), this);
+        widget = new QPushButton(to_qstring(entry.caption), board);
         break;
     }
     if (entry.background) {

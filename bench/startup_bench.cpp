@@ -21,28 +21,36 @@
 
 namespace {
 
+// Watches the whole application: the window may be painted by its children alone.
 class FirstPaint : public QObject {
  public:
+  explicit FirstPaint(const QWidget& window) : window_(window) {}
   bool seen = false;
 
  protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) seen = true;
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      const auto* widget = qobject_cast<const QWidget*>(object);
+      if (widget && widget->window() == &window_) seen = true;
+    }
     return false;
   }
+
+ private:
+  const QWidget& window_;
 };
 
 // Builds and shows a window, and returns once it has painted.
 template <typename Window>
 std::unique_ptr<Window> open_window() {
   auto window = std::make_unique<Window>();
-  FirstPaint first_paint;
-  window->installEventFilter(&first_paint);
+  FirstPaint first_paint(*window);
+  qApp->installEventFilter(&first_paint);
   window->show();
   QElapsedTimer patience;
   patience.start();
   while (!first_paint.seen && patience.elapsed() < 10'000) QApplication::processEvents();
-  window->removeEventFilter(&first_paint);
+  qApp->removeEventFilter(&first_paint);
   if (!first_paint.seen) return nullptr;
   return window;
 }
