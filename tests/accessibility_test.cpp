@@ -156,6 +156,7 @@ class AccessibilityTest : public QObject {
 
     QCOMPARE(QApplication::focusWidget(), &ui->result);
     QVERIFY(focus_heard_on(&ui->result));
+    QVERIFY(QAccessible::queryAccessibleInterface(&ui->result)->state().readOnly);
     QVERIFY(ui->result.toPlainText().startsWith(
         name == u"Бачо Киро"_s ? u"Вярно: Пещерата Бачо Киро"_s : u"Грешка: Каците"_s));
     QTEST(accessible_text(&ui->result, QAccessible::Description), "score");

@@ -42,8 +42,11 @@ hardening-check "${skip[@]}" "$root/bin/caves-quiz" || fail "the program is not 
 # Depends names each package that the program's libraries come from, the font and Qt's
 # translations.
 package_names() { sed -E 's/^shlibs:Depends=//; s/\([^)]*\)//g' | tr ',|' '\n\n' | tr -d ' ' | grep .; }
-needed=$(cd "$scratch" && dpkg-shlibdeps -O "$root/bin/caves-quiz" | package_names)
+needed=$(cd "$scratch" && dpkg-shlibdeps -O "$root/bin/caves-quiz" | package_names) ||
+  fail "dpkg-shlibdeps found no library dependencies"
 depends=$(dpkg-deb -f "$deb" Depends)
+# The program finds its libraries where Debian puts them, never through a search path of its own.
+if readelf -d "$root/bin/caves-quiz" | grep -qE 'RPATH|RUNPATH'; then fail "the program has a library search path"; fi
 missing=$(comm -23 <(printf '%s\n' $needed fonts-liberation qt6-translations-l10n | sort -u) \
   <(package_names <<<"$depends" | sort -u))
 [ -z "$missing" ] || fail "Depends lacks $missing: $depends"

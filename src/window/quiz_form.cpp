@@ -32,7 +32,8 @@ QWidget* create_widget(const FormControl& entry, QWidget* parent) {
     }
     case ControlKind::text_box: {
       auto* box = new QPlainTextEdit(parent);
-      box->setReadOnly(true);
+      // Selectable, with a caret to read by, but not editable: read-only to the pupil and to
+      // screen readers alike.
       box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
       box->setFocusPolicy(Qt::StrongFocus);
       box->setTabChangesFocus(true);
