@@ -20,13 +20,13 @@ void MatchingQuiz::refill_lists() {
   }
 }
 
-bool MatchingQuiz::selection_changed() {
-  if (controls_.names.selected_index() > no_selection &&
-      controls_.settlements.selected_index() > no_selection) {
-    check_pair();
-    return true;
-  }
-  return false;
+bool MatchingQuiz::pair_picked() const {
+  return controls_.names.selected_index() > no_selection &&
+         controls_.settlements.selected_index() > no_selection;
+}
+
+void MatchingQuiz::selection_changed() {
+  if (pair_picked()) check_pair();
 }
 
 void MatchingQuiz::check_pair() {

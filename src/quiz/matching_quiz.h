@@ -25,9 +25,10 @@ class MatchingQuiz {
 
   // Puts every name and every settlement of the key back into the two lists.
   void refill_lists();
+  // Whether both lists have a selection: the next selection_changed checks the pair.
+  bool pair_picked() const;
   // Called on any selection change; checks the pair once both lists have a selection.
-  // Returns whether it did.
-  bool selection_changed();
+  void selection_changed();
   // Judges the selected pair, shows the verdict, scores it and takes both entries out of play.
   void check_pair();
   // A full game again, both scores at zero.

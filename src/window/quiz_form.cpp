@@ -136,7 +136,10 @@ void QuizForm::connect_events() {
   for (const Role role : {Role::name_list, Role::settlement_list}) {
     connect(&control<QListWidget>(role), &QListWidget::itemSelectionChanged, this, [this] {
       run_event("Проверката на избраната двойка", [this] {
-        if (game_->quiz.selection_changed()) after_check();
+        const bool judging = game_->quiz.pair_picked();
+        if (judging) before_check();
+        game_->quiz.selection_changed();
+        if (judging) describe_result_box();
       });
     });
   }
@@ -149,9 +152,10 @@ void QuizForm::connect_events() {
 }
 
 // A screen reader reads what gets the focus, so the verdict is heard at once: the result box
-// takes the focus with its first line, the verdict, and the score as its description.
-void QuizForm::after_check() {
-  describe_result_box();
+// takes the focus, and is read with its first line, the verdict, and the score as its
+// description. It takes the focus before the verdict is written: a screen reader that saw the
+// box change while it had the focus would take the box as already read, and say nothing.
+void QuizForm::before_check() {
   control<QPlainTextEdit>(Role::result_box).setFocus(Qt::OtherFocusReason);
 }
 

@@ -25,8 +25,8 @@ class QuizForm final : public QMainWindow {
   void create_controls();
   void set_tab_order();
   void connect_events();
-  // Where the keyboard focus goes after a pair is judged, and after a new game starts.
-  void after_check();
+  // Where the keyboard focus goes when a pair is judged, and after a new game starts.
+  void before_check();
   void after_restart();
   void describe_result_box();
   template <typename Widget>
