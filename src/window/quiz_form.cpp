@@ -10,7 +10,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <algorithm>
-#include <exception>
+#include <utility>
 #include <vector>
 
 #include "quiz/cave_rows.h"
@@ -18,6 +18,7 @@
 #include "window/pick_list.h"
 #include "window/qt_controls.h"
 #include "window/qt_helpers.h"
+#include "window/run_guarded.h"
 
 namespace window {
 
@@ -184,13 +185,8 @@ Widget& QuizForm::control(Role role) const {
 
 template <typename Event>
 void QuizForm::run_event(std::string_view action, Event&& event) {
-  try {
-    event();
-  } catch (const std::exception& failure) {
-    show_failure(action, failure.what());
-  } catch (...) {
-    show_failure(action, "неизвестна грешка");
-  }
+  run_guarded(std::forward<Event>(event),
+              [this, action](std::string_view reason) { show_failure(action, reason); });
 }
 
 void QuizForm::show_failure(std::string_view action, std::string_view reason) {

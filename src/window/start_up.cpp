@@ -6,12 +6,12 @@
 #include <QMessageBox>
 #include <QTranslator>
 #include <cstdlib>
-#include <exception>
 #include <memory>
 #include <string_view>
 
 #include "window/form_layout.h"
 #include "window/qt_helpers.h"
+#include "window/run_guarded.h"
 
 namespace window {
 
@@ -36,15 +36,8 @@ bool load_qt_translations(QCoreApplication& app) {
 
 int run_window(const WindowBuilder& build) {
   std::unique_ptr<QWidget> window;
-  try {
-    window = build();
-  } catch (const std::exception& failure) {
-    show_start_failure(failure.what());
-    return EXIT_FAILURE;
-  } catch (...) {
-    show_start_failure("неизвестна грешка");
-    return EXIT_FAILURE;
-  }
+  run_guarded([&] { window = build(); }, show_start_failure);
+  if (!window) return EXIT_FAILURE;
   window->show();
   return QApplication::exec();
 }
