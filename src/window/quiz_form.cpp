@@ -136,32 +136,29 @@ void QuizForm::connect_events() {
   // Only the pupil changes a selection: the lists raise no signal for the quiz's own changes.
   for (const Role role : {Role::name_list, Role::settlement_list}) {
     connect(&control<QListWidget>(role), &QListWidget::itemSelectionChanged, this, [this] {
-      run_event("Проверката на избраната двойка", [this] {
-        const bool judging = game_->quiz.pair_picked();
-        if (judging) before_check();
-        game_->quiz.selection_changed();
-        if (judging) describe_result_box();
-      });
+      run_event("Проверката на избраната двойка", [this] { selection_changed(); });
     });
   }
-  connect(&control<QPushButton>(Role::clear_button), &QPushButton::clicked, this, [this] {
-    run_event("Новата игра", [this] {
-      game_->quiz.restart();
-      after_restart();
-    });
-  });
+  connect(&control<QPushButton>(Role::clear_button), &QPushButton::clicked, this,
+          [this] { run_event("Новата игра", [this] { restart(); }); });
 }
 
-// A screen reader reads what gets the focus, so the verdict is heard at once: the result box
-// takes the focus, and is read with its first line, the verdict, and the score as its
-// description. It takes the focus before the verdict is written: a screen reader that saw the
-// box change while it had the focus would take the box as already read, and say nothing.
-void QuizForm::before_check() {
-  control<QPlainTextEdit>(Role::result_box).setFocus(Qt::OtherFocusReason);
+// A screen reader reads what gets the focus, so the verdict is heard at once: when a pair is
+// judged, the result box takes the focus and is read with its first line, the verdict, and the
+// score as its description. It takes the focus before the verdict is written: a screen reader
+// that saw the box change while it had the focus would take the box as already read, and say
+// nothing.
+void QuizForm::selection_changed() {
+  quiz::MatchingQuiz& quiz = game_->quiz;
+  const bool judging = quiz.pair_picked();
+  if (judging) control<QPlainTextEdit>(Role::result_box).setFocus(Qt::OtherFocusReason);
+  quiz.selection_changed();
+  if (judging) describe_result_box();
 }
 
 // A new game starts in the name list.
-void QuizForm::after_restart() {
+void QuizForm::restart() {
+  game_->quiz.restart();
   describe_result_box();
   control<QListWidget>(Role::name_list).setFocus(Qt::OtherFocusReason);
 }

@@ -25,9 +25,10 @@ class QuizForm final : public QMainWindow {
   void create_controls();
   void set_tab_order();
   void connect_events();
-  // Where the keyboard focus goes when a pair is judged, and after a new game starts.
-  void before_check();
-  void after_restart();
+  // The quiz's event handling, with the keyboard focus and the result box's description kept
+  // where a screen reader needs them.
+  void selection_changed();
+  void restart();
   void describe_result_box();
   template <typename Widget>
   Widget& control(Role role) const;
