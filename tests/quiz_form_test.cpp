@@ -41,17 +41,7 @@ class QuizFormTest : public QObject {
 
  private:
   std::unique_ptr<window::QuizForm> form;
-
   std::optional<test::QuizWindow> ui;
-
-  QListWidget& names() { return ui->names; }
-  QListWidget& settlements() { return ui->settlements; }
-  QPlainTextEdit& result() { return ui->result; }
-  QLabel& correct() { return ui->correct; }
-  QLabel& wrong() { return ui->wrong; }
-  QPushButton& clear_button() { return ui->clear_button; }
-  int checks() { return ui->checks(); }
-  bool no_selection_left() { return ui->no_selection_left(); }
 
  private Q_SLOTS:
   void init() {
@@ -71,21 +61,21 @@ class QuizFormTest : public QObject {
     QVERIFY(QFile::exists(u":/icons/caves-quiz.png"_s));
     QVERIFY(!form->windowIcon().availableSizes().isEmpty());
     QCOMPARE(form->size(), QSize(477, 350));
-    QCOMPARE(names().count(), 31);
-    QCOMPARE(names().item(0)->text(), u"Балабанова дупка"_s);
+    QCOMPARE(ui->names.count(), 31);
+    QCOMPARE(ui->names.item(0)->text(), u"Балабанова дупка"_s);
     const quiz::AnswerKey key = quiz::cave_key();
     for (quiz::ListIndex row = 0; row < key.row_count(); ++row) {
-      QCOMPARE(names().item(row)->text(), window::to_qstring(key.name(row)));
+      QCOMPARE(ui->names.item(row)->text(), window::to_qstring(key.name(row)));
     }
-    QCOMPARE(settlements().count(), 31);
-    QCOMPARE(settlements().item(0)->text(), u"гара Лакатник"_s);
-    QCOMPARE(settlements().item(10)->text(), u"с. Брестница"_s);
-    QCOMPARE(settlements().item(30)->text(), u"с.Ягодина"_s);
-    QVERIFY(no_selection_left());
-    QCOMPARE(correct().text(), u"Вярно: "_s);
-    QCOMPARE(wrong().text(), u"Невярно: "_s);
-    QCOMPARE(result().toPlainText(), shown(window::intro_text));
-    QCOMPARE(QApplication::focusWidget(), &result());
+    QCOMPARE(ui->settlements.count(), 31);
+    QCOMPARE(ui->settlements.item(0)->text(), u"гара Лакатник"_s);
+    QCOMPARE(ui->settlements.item(10)->text(), u"с. Брестница"_s);
+    QCOMPARE(ui->settlements.item(30)->text(), u"с.Ягодина"_s);
+    QVERIFY(ui->no_selection_left());
+    QCOMPARE(ui->correct.text(), u"Вярно: "_s);
+    QCOMPARE(ui->wrong.text(), u"Невярно: "_s);
+    QCOMPARE(ui->result.toPlainText(), shown(window::intro_text));
+    QCOMPARE(QApplication::focusWidget(), &ui->result);
   }
 
   void showsNothingOfTheKeyBeyondTheTwoLists() {
@@ -94,12 +84,12 @@ class QuizFormTest : public QObject {
     const QString region = window::to_qstring(key.region(28));
     for (const QWidget* widget : form->findChildren<QWidget*>()) {
       if (const auto* list = qobject_cast<const QListWidget*>(widget)) {
-        QVERIFY(list == &names() || list == &settlements());
+        QVERIFY(list == &ui->names || list == &ui->settlements);
         QVERIFY(!items_of(*list).contains(description));
         QVERIFY(!items_of(*list).contains(region));
       }
     }
-    QVERIFY(!result().toPlainText().contains(description));
+    QVERIFY(!ui->result.toPlainText().contains(description));
   }
 
   void judgesPairsPickedWithTheMouse_data() {
@@ -127,127 +117,127 @@ class QuizFormTest : public QObject {
     QFETCH(QString, name);
     QFETCH(QString, settlement);
     QFETCH(bool, settlementFirst);
-    QListWidget& first = settlementFirst ? settlements() : names();
-    QListWidget& second = settlementFirst ? names() : settlements();
+    QListWidget& first = settlementFirst ? ui->settlements : ui->names;
+    QListWidget& second = settlementFirst ? ui->names : ui->settlements;
     QVERIFY(test::click(first, settlementFirst ? settlement : name));
-    QCOMPARE(result().toPlainText(), shown(window::intro_text));
+    QCOMPARE(ui->result.toPlainText(), shown(window::intro_text));
     QVERIFY(test::click(second, settlementFirst ? name : settlement));
 
-    QTEST(result().toPlainText(), "expected");
-    QTEST(correct().text(), "correctCaption");
-    QTEST(wrong().text(), "wrongCaption");
-    QCOMPARE(names().count(), 30);
-    QCOMPARE(settlements().count(), 30);
-    QVERIFY(names().findItems(name, Qt::MatchExactly).isEmpty());
-    QVERIFY(settlements().findItems(settlement, Qt::MatchExactly).isEmpty());
-    QVERIFY(no_selection_left());
+    QTEST(ui->result.toPlainText(), "expected");
+    QTEST(ui->correct.text(), "correctCaption");
+    QTEST(ui->wrong.text(), "wrongCaption");
+    QCOMPARE(ui->names.count(), 30);
+    QCOMPARE(ui->settlements.count(), 30);
+    QVERIFY(ui->names.findItems(name, Qt::MatchExactly).isEmpty());
+    QVERIFY(ui->settlements.findItems(settlement, Qt::MatchExactly).isEmpty());
+    QVERIFY(ui->no_selection_left());
   }
 
   void playsAWholeGameWithTheMouseOneCheckAPair() {
     const quiz::AnswerKey key = quiz::cave_key();
     for (quiz::ListIndex row = 0; row < key.row_count(); ++row) {
       // Every other pair wrong on purpose: the bottom settlement instead of the right one.
-      const QString settlement = row % 2 ? settlements().item(settlements().count() - 1)->text()
+      const QString settlement = row % 2 ? ui->settlements.item(ui->settlements.count() - 1)->text()
                                          : window::to_qstring(key.settlement(row));
-      if (settlements().findItems(settlement, Qt::MatchExactly).isEmpty()) continue;
-      QVERIFY(test::click(names(), window::to_qstring(key.name(row))));
-      QVERIFY(test::click(settlements(), settlement));
-      QCOMPARE(checks(), 31 - names().count());
-      QCOMPARE(names().count(), settlements().count());
-      QVERIFY(no_selection_left());
+      if (ui->settlements.findItems(settlement, Qt::MatchExactly).isEmpty()) continue;
+      QVERIFY(test::click(ui->names, window::to_qstring(key.name(row))));
+      QVERIFY(test::click(ui->settlements, settlement));
+      QCOMPARE(ui->checks(), 31 - ui->names.count());
+      QCOMPARE(ui->names.count(), ui->settlements.count());
+      QVERIFY(ui->no_selection_left());
     }
     // Pairs left over when a wrong pick took their settlement away.
-    for (int left = names().count(); left > 0; --left) {
-      QVERIFY(test::click(names(), names().item(0)->text()));
-      QVERIFY(test::click(settlements(), settlements().item(0)->text()));
-      QCOMPARE(names().count(), left - 1);
+    for (int left = ui->names.count(); left > 0; --left) {
+      QVERIFY(test::click(ui->names, ui->names.item(0)->text()));
+      QVERIFY(test::click(ui->settlements, ui->settlements.item(0)->text()));
+      QCOMPARE(ui->names.count(), left - 1);
     }
-    QCOMPARE(checks(), 31);
-    QCOMPARE(settlements().count(), 0);
+    QCOMPARE(ui->checks(), 31);
+    QCOMPARE(ui->settlements.count(), 0);
   }
 
   void playsWithTheArrowKeys() {
-    QTest::keyClick(&result(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), &names());
-    QVERIFY(test::arrow_to(names(), u"Бачо Киро"_s));
-    QCOMPARE(checks(), 0);
+    QTest::keyClick(&ui->result, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &ui->names);
+    QVERIFY(test::arrow_to(ui->names, u"Бачо Киро"_s));
+    QCOMPARE(ui->checks(), 0);
 
-    QTest::keyClick(&names(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), &settlements());
-    QTest::keyClick(&settlements(), Qt::Key_End);  // picks the last settlement at once
-    QCOMPARE(result().toPlainText(),
+    QTest::keyClick(&ui->names, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &ui->settlements);
+    QTest::keyClick(&ui->settlements, Qt::Key_End);  // picks the last settlement at once
+    QCOMPARE(ui->result.toPlainText(),
              shown("Грешка: Бачо Киро - с.Ягодина\r\nпещерата Бачо Киро се намира в общ. Дряново "
                    "- област Габрово\r\n"));
-    QCOMPARE(wrong().text(), u"Невярно: 1"_s);
-    QCOMPARE(checks(), 1);
-    QVERIFY(no_selection_left());
+    QCOMPARE(ui->wrong.text(), u"Невярно: 1"_s);
+    QCOMPARE(ui->checks(), 1);
+    QVERIFY(ui->no_selection_left());
   }
 
   void playsWithTheKeyboardByBrowsingBeforePicking() {
-    QVERIFY(test::browse_and_pick(names(), u"Тизоин"_s));
-    QCOMPARE(checks(), 0);
-    QVERIFY(test::browse_and_pick(settlements(), u"с.Гинци"_s));
-    QCOMPARE(correct().text(), u"Вярно: 1"_s);
-    QCOMPARE(checks(), 1);
-    QVERIFY(no_selection_left());
+    QVERIFY(test::browse_and_pick(ui->names, u"Тизоин"_s));
+    QCOMPARE(ui->checks(), 0);
+    QVERIFY(test::browse_and_pick(ui->settlements, u"с.Гинци"_s));
+    QCOMPARE(ui->correct.text(), u"Вярно: 1"_s);
+    QCOMPARE(ui->checks(), 1);
+    QVERIFY(ui->no_selection_left());
 
-    QVERIFY(test::browse_and_pick(settlements(), u"с.Церово"_s));
-    QVERIFY(test::browse_and_pick(names(), u"Каците"_s));
-    QCOMPARE(wrong().text(), u"Невярно: 1"_s);
-    QCOMPARE(checks(), 2);
-    QCOMPARE(names().count(), 29);
-    QVERIFY(no_selection_left());
+    QVERIFY(test::browse_and_pick(ui->settlements, u"с.Церово"_s));
+    QVERIFY(test::browse_and_pick(ui->names, u"Каците"_s));
+    QCOMPARE(ui->wrong.text(), u"Невярно: 1"_s);
+    QCOMPARE(ui->checks(), 2);
+    QCOMPARE(ui->names.count(), 29);
+    QVERIFY(ui->no_selection_left());
   }
 
   // The cursor that Ctrl moves is no pick: a pick in the other list alone judges nothing.
   void aCursorMovedWithCtrlIsNoPick() {
-    QVERIFY(test::browse_to(names(), u"Тизоин"_s));
-    QVERIFY(test::click(settlements(), u"с.Гинци"_s));
-    QCOMPARE(checks(), 0);
-    QCOMPARE(result().toPlainText(), shown(window::intro_text));
-    QVERIFY(names().selectedItems().isEmpty());
-    QCOMPARE(settlements().selectedItems().size(), 1);
+    QVERIFY(test::browse_to(ui->names, u"Тизоин"_s));
+    QVERIFY(test::click(ui->settlements, u"с.Гинци"_s));
+    QCOMPARE(ui->checks(), 0);
+    QCOMPARE(ui->result.toPlainText(), shown(window::intro_text));
+    QVERIFY(ui->names.selectedItems().isEmpty());
+    QCOMPARE(ui->settlements.selectedItems().size(), 1);
   }
 
   void theResultBoxCannotBeEdited() {
-    result().setFocus();
-    QTest::keyClicks(&result(), u"abc"_s);
-    QTest::sendKeyEvent(QTest::Click, &result(), Qt::Key_unknown, u"я"_s, Qt::NoModifier);
+    ui->result.setFocus();
+    QTest::keyClicks(&ui->result, u"abc"_s);
+    QTest::sendKeyEvent(QTest::Click, &ui->result, Qt::Key_unknown, u"я"_s, Qt::NoModifier);
     for (const int key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return}) {
-      QTest::keyClick(&result(), Qt::Key(key));
+      QTest::keyClick(&ui->result, Qt::Key(key));
     }
-    QTest::keyClick(&result(), Qt::Key_X, Qt::ControlModifier);
-    QCOMPARE(result().toPlainText(), shown(window::intro_text));
+    QTest::keyClick(&ui->result, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(ui->result.toPlainText(), shown(window::intro_text));
   }
 
   void restartsMidGame() {
-    QVERIFY(test::click(names(), u"Бачо Киро"_s));
-    QVERIFY(test::click(settlements(), u"гр.Дряново"_s));
-    QVERIFY(test::click(names(), u"Каците"_s));
-    QVERIFY(test::click(settlements(), u"с.Церово"_s));
-    QVERIFY(test::click(names(), u"Магура"_s));
-    QTest::mouseClick(&clear_button(), Qt::LeftButton);
+    QVERIFY(test::click(ui->names, u"Бачо Киро"_s));
+    QVERIFY(test::click(ui->settlements, u"гр.Дряново"_s));
+    QVERIFY(test::click(ui->names, u"Каците"_s));
+    QVERIFY(test::click(ui->settlements, u"с.Церово"_s));
+    QVERIFY(test::click(ui->names, u"Магура"_s));
+    QTest::mouseClick(&ui->clear_button, Qt::LeftButton);
 
-    QCOMPARE(names().count(), 31);
-    QCOMPARE(settlements().count(), 31);
-    QVERIFY(names().selectedItems().isEmpty());
-    QVERIFY(settlements().selectedItems().isEmpty());
+    QCOMPARE(ui->names.count(), 31);
+    QCOMPARE(ui->settlements.count(), 31);
+    QVERIFY(ui->names.selectedItems().isEmpty());
+    QVERIFY(ui->settlements.selectedItems().isEmpty());
     // The new game starts in the name list, the cursor on its first entry.
-    QCOMPARE(QApplication::focusWidget(), &names());
-    QCOMPARE(names().currentRow(), 0);
-    QVERIFY(!settlements().currentIndex().isValid());
-    QCOMPARE(result().toPlainText(), QString());
-    QCOMPARE(correct().text(), u"Вярно:"_s);
-    QCOMPARE(wrong().text(), u"Невярно:"_s);
+    QCOMPARE(QApplication::focusWidget(), &ui->names);
+    QCOMPARE(ui->names.currentRow(), 0);
+    QVERIFY(!ui->settlements.currentIndex().isValid());
+    QCOMPARE(ui->result.toPlainText(), QString());
+    QCOMPARE(ui->correct.text(), u"Вярно:"_s);
+    QCOMPARE(ui->wrong.text(), u"Невярно:"_s);
 
-    QVERIFY(test::click(names(), u"Каците"_s));
-    QVERIFY(test::click(settlements(), u"с.Церово"_s));
-    QCOMPARE(wrong().text(), u"Невярно: 1"_s);
-    QCOMPARE(correct().text(), u"Вярно:"_s);
+    QVERIFY(test::click(ui->names, u"Каците"_s));
+    QVERIFY(test::click(ui->settlements, u"с.Церово"_s));
+    QCOMPARE(ui->wrong.text(), u"Невярно: 1"_s);
+    QCOMPARE(ui->correct.text(), u"Вярно:"_s);
   }
 
   void tabMovesThroughTheControlsInOrder() {
-    const QList<QWidget*> expected = {&names(), &settlements(), &clear_button(), &result()};
+    const QList<QWidget*> expected = {&ui->names, &ui->settlements, &ui->clear_button, &ui->result};
     for (QWidget* next : expected) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), next);
@@ -256,24 +246,24 @@ class QuizFormTest : public QObject {
 
   void aFailureIsShownAndTheWindowKeepsWorking() {
     // An entry that is not in the answer key cannot be judged.
-    names().addItem(u"Непозната пещера"_s);
-    QVERIFY(test::click(names(), u"Непозната пещера"_s));
-    QVERIFY(test::click(settlements(), u"с.Емен"_s));
+    ui->names.addItem(u"Непозната пещера"_s);
+    QVERIFY(test::click(ui->names, u"Непозната пещера"_s));
+    QVERIFY(test::click(ui->settlements, u"с.Емен"_s));
 
     const auto* dialog = form->findChild<QMessageBox*>();
     QVERIFY(dialog);
     QVERIFY(dialog->isVisible());
     QVERIFY(dialog->text().contains(u"Проверката на избраната двойка не успя"_s));
     QVERIFY(dialog->text().contains(u"Непозната пещера"_s));
-    QCOMPARE(result().toPlainText(), shown(window::intro_text));
+    QCOMPARE(ui->result.toPlainText(), shown(window::intro_text));
 
     QTest::keyClick(const_cast<QMessageBox*>(dialog), Qt::Key_Enter);
     QTRY_VERIFY(!form->findChild<QMessageBox*>());
-    QTest::mouseClick(&clear_button(), Qt::LeftButton);
-    QCOMPARE(names().count(), 31);
-    QVERIFY(test::click(names(), u"Бачо Киро"_s));
-    QVERIFY(test::click(settlements(), u"гр.Дряново"_s));
-    QCOMPARE(correct().text(), u"Вярно: 1"_s);
+    QTest::mouseClick(&ui->clear_button, Qt::LeftButton);
+    QCOMPARE(ui->names.count(), 31);
+    QVERIFY(test::click(ui->names, u"Бачо Киро"_s));
+    QVERIFY(test::click(ui->settlements, u"гр.Дряново"_s));
+    QCOMPARE(ui->correct.text(), u"Вярно: 1"_s);
   }
 
   void aWindowThatCannotBeBuiltIsReportedAndTheProgramFails() {
@@ -356,8 +346,8 @@ class QuizFormTest : public QObject {
       QVERIFY(widget->isVisible());
       QCOMPARE(widget->accessibleName(), window::to_qstring(entry.accessible_name));
     }
-    QCOMPARE(names().accessibleName(), u"Име на пещера"_s);
-    QVERIFY(settlements().accessibleDescription().contains(u"Ctrl"_s));
+    QCOMPARE(ui->names.accessibleName(), u"Име на пещера"_s);
+    QVERIFY(ui->settlements.accessibleDescription().contains(u"Ctrl"_s));
   }
 };
 

@@ -11,7 +11,7 @@
 #include <memory>
 #include <random>
 
-#include "score_caption.h"
+#include "quiz_window_driver.h"
 #include "window/quiz_form.h"
 
 class WindowStormTest : public QObject {
@@ -25,12 +25,13 @@ class WindowStormTest : public QObject {
     window::QuizForm form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    auto& names = *form.findChild<QListWidget*>(QStringLiteral("List1(0)"));
-    auto& settlements = *form.findChild<QListWidget*>(QStringLiteral("List1(1)"));
-    auto& correct_label = *form.findChild<QLabel*>(QStringLiteral("Label1(3)"));
-    auto& wrong_label = *form.findChild<QLabel*>(QStringLiteral("Label1(4)"));
-    auto& clear_button = *form.findChild<QPushButton*>(QStringLiteral("Command1(0)"));
-    auto& result = *form.findChild<QPlainTextEdit*>(QStringLiteral("Text1(0)"));
+    const test::QuizWindow ui(form);
+    QListWidget& names = ui.names;
+    QListWidget& settlements = ui.settlements;
+    const QLabel& correct_label = ui.correct;
+    const QLabel& wrong_label = ui.wrong;
+    QPushButton& clear_button = ui.clear_button;
+    const QPlainTextEdit& result = ui.result;
 
     std::mt19937 random(seed);
     const auto below = [&random](int n) {
