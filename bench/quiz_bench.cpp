@@ -1,9 +1,9 @@
 // The quiz on in-memory controls: filling the lists, judging one pair, a whole game.
 #include <benchmark/benchmark.h>
 
+#include "doubles/memory_controls.h"
 #include "quiz/cave_rows.h"
 #include "quiz/matching_quiz.h"
-#include "quiz/memory_controls.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <optional>
 #include <vector>
 
+#include "form/form_design.h"
 #include "quiz_window_driver.h"
-#include "window/form_layout.h"
 #include "window/qt_helpers.h"
 #include "window/quiz_form.h"
 #include "window/start_up.h"
@@ -225,7 +225,7 @@ class AccessibilityTest : public QObject {
     // Before the first pair of a game, the result box tells how to pick from the keyboard.
     if (steps.isEmpty() || steps.back().size() == 1) {
       QCOMPARE(accessible_text(&ui->result, QAccessible::Description),
-               window::to_qstring(window::keyboard_hint));
+               window::to_qstring(form::keyboard_hint));
     }
   }
 
@@ -254,12 +254,12 @@ class AccessibilityTest : public QObject {
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
     QVERIFY(window);
     QCOMPARE(window->role(), QAccessible::Window);
-    QCOMPARE(window->text(QAccessible::Name), window::to_qstring(window::form_title));
-    QVERIFY(form->windowTitle().endsWith(window::to_qstring(window::form_title)));
+    QCOMPARE(window->text(QAccessible::Name), window::to_qstring(form::form_title));
+    QVERIFY(form->windowTitle().endsWith(window::to_qstring(form::form_title)));
   }
 
   void everyControlIsNamedByItsVisibleText() {
-    for (const window::FormControl& entry : window::form_controls) {
+    for (const form::FormControl& entry : form::form_controls) {
       auto* widget = form->findChild<QWidget*>(window::to_qstring(entry.object_name));
       QVERIFY(widget);
       const QString name = accessible_text(widget, QAccessible::Name);

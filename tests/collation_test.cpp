@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "doubles/memory_controls.h"
 #include "quiz/cave_rows.h"
-#include "quiz/memory_controls.h"
 
 namespace {
 
@@ -21,6 +21,14 @@ struct OrderCase {
   bool first_before_second;
 };
 
+// The platforms agree on Bulgarian text but not on where Latin letters go: ICU's Bulgarian
+// order puts Cyrillic first, Windows' puts Latin first. No list of the program holds Latin.
+#ifdef _WIN32
+constexpr bool cyrillic_before_latin = false;
+#else
+constexpr bool cyrillic_before_latin = true;
+#endif
+
 TEST(BulgarianCollation, OrdersByTheBulgarianAlphabetIgnoringCase) {
   const BulgarianCollation collation;
   const OrderCase cases[] = {
@@ -28,8 +36,8 @@ TEST(BulgarianCollation, OrdersByTheBulgarianAlphabetIgnoringCase) {
       {"Б", "а", false},
       {"баня", "БАНЯ", false},  // equal apart from case
       {"БАНЯ", "баня", false},
-      {"Ъглен", "Ябълково", true},         // Ъ and Ь sit where the Bulgarian alphabet has them
-      {"Ябълково", "Ahtopol", true},       // Cyrillic comes before Latin
+      {"Ъглен", "Ябълково", true},  // Ъ and Ь sit where the Bulgarian alphabet has them
+      {"Ябълково", "Ahtopol", cyrillic_before_latin},
       {"с. Брестница", "с.Боснек", true},  // a space counts, and sorts before letters
       {"гара Орешец", "гр.Враца", true},   // punctuation counts too
       {"с.Черни Осъм", "с.Чирен", true},

@@ -1,10 +1,12 @@
-#include "quiz/memory_controls.h"
+#include "doubles/memory_controls.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "quiz/checked_count.h"
 
 namespace {
 

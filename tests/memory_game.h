@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "doubles/memory_controls.h"
 #include "quiz/cave_rows.h"
 #include "quiz/matching_quiz.h"
-#include "quiz/memory_controls.h"
 
 namespace test {
 

@@ -11,9 +11,10 @@
 #include <optional>
 #include <stdexcept>
 
+#include "form/form_design.h"
+#include "form/publisher.h"
 #include "quiz/cave_rows.h"
 #include "quiz_window_driver.h"
-#include "window/form_layout.h"
 #include "window/pick_list.h"
 #include "window/qt_controls.h"
 #include "window/qt_helpers.h"
@@ -56,8 +57,8 @@ class QuizFormTest : public QObject {
   }
 
   void opensReadyToPlay() {
-    QCOMPARE(form->windowTitle(), window::to_qstring(CAVES_QUIZ_PUBLISHER) +
-                                      u"   География - известни български пещери"_s);
+    QCOMPARE(form->windowTitle(),
+             window::to_qstring(form::publisher) + u"   География - известни български пещери"_s);
     QVERIFY(QFile::exists(u":/icons/caves-quiz.png"_s));
     QVERIFY(!form->windowIcon().availableSizes().isEmpty());
     QCOMPARE(form->size(), QSize(477, 350));
@@ -74,7 +75,7 @@ class QuizFormTest : public QObject {
     QVERIFY(ui->no_selection_left());
     QCOMPARE(ui->correct.text(), u"Вярно: "_s);
     QCOMPARE(ui->wrong.text(), u"Невярно: "_s);
-    QCOMPARE(ui->result.toPlainText(), shown(window::intro_text));
+    QCOMPARE(ui->result.toPlainText(), shown(form::intro_text));
     QCOMPARE(QApplication::focusWidget(), &ui->result);
   }
 
@@ -120,7 +121,7 @@ class QuizFormTest : public QObject {
     QListWidget& first = settlementFirst ? ui->settlements : ui->names;
     QListWidget& second = settlementFirst ? ui->names : ui->settlements;
     QVERIFY(test::click(first, settlementFirst ? settlement : name));
-    QCOMPARE(ui->result.toPlainText(), shown(window::intro_text));
+    QCOMPARE(ui->result.toPlainText(), shown(form::intro_text));
     QVERIFY(test::click(second, settlementFirst ? name : settlement));
 
     QTEST(ui->result.toPlainText(), "expected");
@@ -194,7 +195,7 @@ class QuizFormTest : public QObject {
     QVERIFY(test::browse_to(ui->names, u"Тизоин"_s));
     QVERIFY(test::click(ui->settlements, u"с.Гинци"_s));
     QCOMPARE(ui->checks(), 0);
-    QCOMPARE(ui->result.toPlainText(), shown(window::intro_text));
+    QCOMPARE(ui->result.toPlainText(), shown(form::intro_text));
     QVERIFY(ui->names.selectedItems().isEmpty());
     QCOMPARE(ui->settlements.selectedItems().size(), 1);
   }
@@ -207,7 +208,7 @@ class QuizFormTest : public QObject {
       QTest::keyClick(&ui->result, Qt::Key(key));
     }
     QTest::keyClick(&ui->result, Qt::Key_X, Qt::ControlModifier);
-    QCOMPARE(ui->result.toPlainText(), shown(window::intro_text));
+    QCOMPARE(ui->result.toPlainText(), shown(form::intro_text));
   }
 
   void restartsMidGame() {
@@ -255,7 +256,7 @@ class QuizFormTest : public QObject {
     QVERIFY(dialog->isVisible());
     QVERIFY(dialog->text().contains(u"Проверката на избраната двойка не успя"_s));
     QVERIFY(dialog->text().contains(u"Непозната пещера"_s));
-    QCOMPARE(ui->result.toPlainText(), shown(window::intro_text));
+    QCOMPARE(ui->result.toPlainText(), shown(form::intro_text));
 
     QTest::keyClick(const_cast<QMessageBox*>(dialog), Qt::Key_Enter);
     QTRY_VERIFY(!form->findChild<QMessageBox*>());
@@ -340,7 +341,7 @@ class QuizFormTest : public QObject {
 
   // Screen readers name labels by their captions; the others by the table's names.
   void everyControlIsShownWithItsTableName() {
-    for (const window::FormControl& entry : window::form_controls) {
+    for (const form::FormControl& entry : form::form_controls) {
       const auto* widget = form->findChild<QWidget*>(window::to_qstring(entry.object_name));
       QVERIFY(widget);
       QVERIFY(widget->isVisible());

@@ -1,23 +1,19 @@
 #pragma once
 
-#include <unicode/uversion.h>
-
 #include <memory>
 #include <string_view>
 
 #include "quiz/list_index.h"
 
-U_NAMESPACE_BEGIN
-class Collator;
-U_NAMESPACE_END
-
 namespace quiz {
 
 // The one sorting rule of every list in the program: Bulgarian alphabetical order, case
 // ignored, spaces and punctuation counted. Built once by its owner and shared by the lists.
+// The comparison is the platform's own: ICU on Linux, CompareStringEx on Windows. The two agree
+// on Bulgarian text; they put Latin letters on opposite sides of Cyrillic ones.
 class BulgarianCollation {
  public:
-  // Throws std::runtime_error when ICU has no Bulgarian collation data.
+  // Throws std::runtime_error when the platform has no Bulgarian collation.
   BulgarianCollation();
   ~BulgarianCollation();
   BulgarianCollation(const BulgarianCollation&) = delete;
@@ -46,7 +42,8 @@ class BulgarianCollation {
   }
 
  private:
-  std::unique_ptr<icu::Collator> collator_;
+  struct Platform;
+  std::unique_ptr<Platform> platform_;
 };
 
 }  // namespace quiz

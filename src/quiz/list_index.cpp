@@ -20,11 +20,4 @@ ListIndex to_list_index(std::size_t size, std::string_view what) {
   return static_cast<ListIndex>(size);
 }
 
-std::int16_t checked_increment(std::int16_t count, std::string_view what) {
-  if (count == std::numeric_limits<std::int16_t>::max()) {
-    throw std::overflow_error(std::string(what) + ": броячът не може да надхвърли 32767");
-  }
-  return static_cast<std::int16_t>(count + 1);
-}
-
 }  // namespace quiz

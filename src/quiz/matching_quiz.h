@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "quiz/answer_key.h"
+#include "quiz/checked_count.h"
 #include "quiz/controls.h"
 
 namespace quiz {
@@ -35,18 +36,20 @@ class MatchingQuiz {
   void restart();
 
   std::int32_t correct_count() const { return correct_count_; }
-  std::int16_t wrong_count() const { return wrong_count_; }
+  Count16 wrong_count() const { return wrong_count_; }
 
  private:
-  std::optional<ListIndex> last_row_matching(std::string_view name,
-                                             std::optional<std::string_view> settlement) const;
+  // Exact comparison of whole strings; when several rows match, the last one counts.
+  std::optional<ListIndex> last_row_of_pair(std::string_view name,
+                                            std::string_view settlement) const;
+  std::optional<ListIndex> last_row_of_name(std::string_view name) const;
   void report_correct(std::string_view name, std::string_view settlement, ListIndex row);
   void report_wrong(std::string_view name, std::string_view settlement);
 
   AnswerKey key_;
   QuizControls controls_;
   std::int32_t correct_count_ = 0;
-  std::int16_t wrong_count_ = 0;
+  Count16 wrong_count_ = 0;
 };
 
 }  // namespace quiz

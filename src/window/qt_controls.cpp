@@ -10,12 +10,6 @@
 
 namespace window {
 
-namespace {
-
-constexpr std::string_view list_name = "Списък";
-
-}  // namespace
-
 void QtList::clear() {
   const QSignalBlocker quiet(widget_);
   widget_.clear();
@@ -23,7 +17,7 @@ void QtList::clear() {
 
 void QtList::add_item(std::string_view text) {
   const quiz::ListIndex count =
-      quiz::to_list_index(static_cast<std::size_t>(widget_.count()) + 1, list_name);
+      quiz::to_list_index(static_cast<std::size_t>(widget_.count()) + 1, quiz::list_name);
   const quiz::ListIndex position =
       collation_.insert_position(text, static_cast<quiz::ListIndex>(count - 1),
                                  [this](quiz::ListIndex i) { return item_text(i); });
@@ -32,7 +26,7 @@ void QtList::add_item(std::string_view text) {
 }
 
 std::string QtList::item_text(quiz::ListIndex index) const {
-  quiz::check_index(index, static_cast<std::size_t>(widget_.count()), list_name);
+  quiz::check_index(index, static_cast<std::size_t>(widget_.count()), quiz::list_name);
   return widget_.item(index)->text().toStdString();
 }
 
@@ -43,7 +37,7 @@ quiz::ListIndex QtList::selected_index() const {
 }
 
 void QtList::remove_item(quiz::ListIndex index) {
-  quiz::check_index(index, static_cast<std::size_t>(widget_.count()), list_name);
+  quiz::check_index(index, static_cast<std::size_t>(widget_.count()), quiz::list_name);
   const QSignalBlocker quiet(widget_);
   // Removing the current entry would make a neighbour current, and a screen reader would name
   // an entry the pupil never chose. The entry gives up the selection and the cursor first, so

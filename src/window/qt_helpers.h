@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <string_view>
 
-#include "window/form_layout.h"
+#include "form/form_design.h"
 
 namespace window {
 
@@ -17,7 +17,7 @@ inline QString to_qstring(std::string_view utf8) {
 }
 
 // Gives the widget a background of its own in the given palette role.
-inline void set_background(QWidget& widget, QPalette::ColorRole role, Rgb rgb) {
+inline void set_background(QWidget& widget, QPalette::ColorRole role, form::Rgb rgb) {
   QPalette palette = widget.palette();
   palette.setColor(role, QColor(rgb.red, rgb.green, rgb.blue));
   widget.setPalette(palette);

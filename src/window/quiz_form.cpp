@@ -13,25 +13,26 @@
 #include <utility>
 #include <vector>
 
+#include "form/form_texts.h"
+#include "form/run_guarded.h"
 #include "quiz/cave_rows.h"
 #include "quiz/matching_quiz.h"
 #include "window/pick_list.h"
 #include "window/qt_controls.h"
 #include "window/qt_helpers.h"
-#include "window/run_guarded.h"
 
 namespace window {
 
 namespace {
 
-QWidget* create_widget(const FormControl& entry, QWidget* parent) {
+QWidget* create_widget(const form::FormControl& entry, QWidget* parent) {
   switch (entry.kind) {
-    case ControlKind::list: {
+    case form::ControlKind::list: {
       auto* list = new PickList(parent);
-      list->setAccessibleDescription(to_qstring(keyboard_hint));
+      list->setAccessibleDescription(to_qstring(form::keyboard_hint));
       return list;
     }
-    case ControlKind::text_box: {
+    case form::ControlKind::text_box: {
       auto* box = new QPlainTextEdit(parent);
       // Selectable, with a caret to read by, but not editable: read-only to the pupil and to
       // screen readers alike.
@@ -42,13 +43,13 @@ QWidget* create_widget(const FormControl& entry, QWidget* parent) {
       box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
       return box;
     }
-    case ControlKind::label: {
+    case form::ControlKind::label: {
       auto* label = new QLabel(to_qstring(entry.caption), parent);
       label->setTextFormat(Qt::PlainText);
       label->setAlignment(Qt::AlignCenter);
       return label;
     }
-    case ControlKind::button:
+    case form::ControlKind::button:
       return new QPushButton(to_qstring(entry.caption), parent);
   }
   return nullptr;
@@ -59,11 +60,11 @@ QWidget* create_widget(const FormControl& entry, QWidget* parent) {
 // The quiz played on this window's own controls.
 struct QuizForm::Game {
   Game(QuizForm& form, const quiz::BulgarianCollation& collation)
-      : names(form.control<QListWidget>(Role::name_list), collation),
-        settlements(form.control<QListWidget>(Role::settlement_list), collation),
-        result(form.control<QPlainTextEdit>(Role::result_box)),
-        correct(form.control<QLabel>(Role::correct_label)),
-        wrong(form.control<QLabel>(Role::wrong_label)),
+      : names(form.control<QListWidget>(form::Role::name_list), collation),
+        settlements(form.control<QListWidget>(form::Role::settlement_list), collation),
+        result(form.control<QPlainTextEdit>(form::Role::result_box)),
+        correct(form.control<QLabel>(form::Role::correct_label)),
+        wrong(form.control<QLabel>(form::Role::wrong_label)),
         quiz(quiz::cave_key(), {names, settlements, result, correct, wrong}) {}
 
   QtList names;
@@ -77,14 +78,14 @@ struct QuizForm::Game {
 QuizForm::QuizForm(QWidget* parent) : QMainWindow(parent) {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  setWindowTitle(to_qstring(CAVES_QUIZ_PUBLISHER) + QStringLiteral("   ") + to_qstring(form_title));
+  setWindowTitle(to_qstring(form::window_caption()));
   // A screen reader names the window by its subject, not by the publisher's address.
-  setAccessibleName(to_qstring(form_title));
+  setAccessibleName(to_qstring(form::form_title));
   setCentralWidget(new QWidget(this));
   setWindowIcon(QIcon(QStringLiteral(":/icons/caves-quiz.png")));
-  setFont(QFont(to_qstring(font_family), font_point_size));
-  set_background(*centralWidget(), QPalette::Window, form_background);
-  setFixedSize(to_pixels(client_width), to_pixels(client_height));
+  setFont(QFont(to_qstring(form::font_family), form::font_point_size));
+  set_background(*centralWidget(), QPalette::Window, form::form_background);
+  setFixedSize(form::to_pixels(form::client_width), form::to_pixels(form::client_height));
   if (const QScreen* screen = this->screen()) {
     setGeometry(
         QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
@@ -93,27 +94,27 @@ QuizForm::QuizForm(QWidget* parent) : QMainWindow(parent) {
   create_controls();
   set_tab_order();
   game_ = std::make_unique<Game>(*this, collation_);
-  game_->result.set_text(intro_text);
+  game_->result.set_text(form::intro_text);
   connect_events();
   describe_result_box();
-  control<QPlainTextEdit>(Role::result_box).setFocus();
+  control<QPlainTextEdit>(form::Role::result_box).setFocus();
 
-  run_event("Зареждането на списъците", [this] { game_->quiz.refill_lists(); });
+  run_event(form::loading_lists, [this] { game_->quiz.refill_lists(); });
 }
 
 QuizForm::~QuizForm() = default;
 
 void QuizForm::create_controls() {
-  for (const FormControl& entry : form_controls) {
+  for (const form::FormControl& entry : form::form_controls) {
     QWidget* widget = create_widget(entry, centralWidget());
     widget->setObjectName(to_qstring(entry.object_name));
     if (!entry.accessible_name.empty())
       widget->setAccessibleName(to_qstring(entry.accessible_name));
-    widget->setGeometry(to_pixels(entry.left), to_pixels(entry.top), to_pixels(entry.width),
-                        to_pixels(entry.height));
+    widget->setGeometry(form::to_pixels(entry.left), form::to_pixels(entry.top),
+                        form::to_pixels(entry.width), form::to_pixels(entry.height));
     if (entry.background) {
       set_background(*widget,
-                     entry.kind == ControlKind::button ? QPalette::Button : QPalette::Window,
+                     entry.kind == form::ControlKind::button ? QPalette::Button : QPalette::Window,
                      *entry.background);
     }
     controls_[static_cast<std::size_t>(entry.role)] = widget;
@@ -121,11 +122,11 @@ void QuizForm::create_controls() {
 }
 
 void QuizForm::set_tab_order() {
-  std::vector<const FormControl*> focusable;
-  for (const FormControl& entry : form_controls) {
-    if (entry.kind != ControlKind::label) focusable.push_back(&entry);
+  std::vector<const form::FormControl*> focusable;
+  for (const form::FormControl& entry : form::form_controls) {
+    if (entry.kind != form::ControlKind::label) focusable.push_back(&entry);
   }
-  std::ranges::sort(focusable, {}, &FormControl::tab_index);
+  std::ranges::sort(focusable, {}, &form::FormControl::tab_index);
   for (std::size_t i = 1; i < focusable.size(); ++i) {
     setTabOrder(controls_[static_cast<std::size_t>(focusable[i - 1]->role)],
                 controls_[static_cast<std::size_t>(focusable[i]->role)]);
@@ -134,13 +135,12 @@ void QuizForm::set_tab_order() {
 
 void QuizForm::connect_events() {
   // Only the pupil changes a selection: the lists raise no signal for the quiz's own changes.
-  for (const Role role : {Role::name_list, Role::settlement_list}) {
-    connect(&control<QListWidget>(role), &QListWidget::itemSelectionChanged, this, [this] {
-      run_event("Проверката на избраната двойка", [this] { selection_changed(); });
-    });
+  for (const form::Role role : {form::Role::name_list, form::Role::settlement_list}) {
+    connect(&control<QListWidget>(role), &QListWidget::itemSelectionChanged, this,
+            [this] { run_event(form::checking_pair, [this] { selection_changed(); }); });
   }
-  connect(&control<QPushButton>(Role::clear_button), &QPushButton::clicked, this,
-          [this] { run_event("Новата игра", [this] { restart(); }); });
+  connect(&control<QPushButton>(form::Role::clear_button), &QPushButton::clicked, this,
+          [this] { run_event(form::new_game, [this] { restart(); }); });
 }
 
 // A screen reader reads what gets the focus, so the verdict is heard at once: when a pair is
@@ -151,7 +151,7 @@ void QuizForm::connect_events() {
 void QuizForm::selection_changed() {
   quiz::MatchingQuiz& quiz = game_->quiz;
   const bool judging = quiz.pair_picked();
-  if (judging) control<QPlainTextEdit>(Role::result_box).setFocus(Qt::OtherFocusReason);
+  if (judging) control<QPlainTextEdit>(form::Role::result_box).setFocus(Qt::OtherFocusReason);
   quiz.selection_changed();
   if (judging) describe_result_box();
 }
@@ -160,38 +160,35 @@ void QuizForm::selection_changed() {
 void QuizForm::restart() {
   game_->quiz.restart();
   describe_result_box();
-  control<QListWidget>(Role::name_list).setFocus(Qt::OtherFocusReason);
+  control<QListWidget>(form::Role::name_list).setFocus(Qt::OtherFocusReason);
 }
 
 // Until the first pair of a game the result box tells how to pick from the keyboard; from then
 // on it gives the score. Screen readers read it whenever the box gets the focus.
 void QuizForm::describe_result_box() {
   const quiz::MatchingQuiz& quiz = game_->quiz;
-  control<QPlainTextEdit>(Role::result_box)
-      .setAccessibleDescription(quiz.correct_count() + quiz.wrong_count() == 0
-                                    ? to_qstring(keyboard_hint)
-                                    : QStringLiteral("Вярно: %1, Невярно: %2")
-                                          .arg(quiz.correct_count())
-                                          .arg(quiz.wrong_count()));
+  control<QPlainTextEdit>(form::Role::result_box)
+      .setAccessibleDescription(
+          quiz.correct_count() + quiz.wrong_count() == 0
+              ? to_qstring(form::keyboard_hint)
+              : to_qstring(form::score_description(quiz.correct_count(), quiz.wrong_count())));
 }
 
 template <typename Widget>
-Widget& QuizForm::control(Role role) const {
+Widget& QuizForm::control(form::Role role) const {
   return *static_cast<Widget*>(controls_[static_cast<std::size_t>(role)]);
 }
 
-template <typename Event>
-void QuizForm::run_event(std::string_view action, Event&& event) {
-  run_guarded(std::forward<Event>(event),
-              [this, action](std::string_view reason) { show_failure(action, reason); });
+template <typename Handler>
+void QuizForm::run_event(std::string_view action, Handler&& handler) {
+  form::run_guarded(std::forward<Handler>(handler),
+                    [this, action](std::string_view reason) { show_failure(action, reason); });
 }
 
 void QuizForm::show_failure(std::string_view action, std::string_view reason) {
   auto* box =
-      new QMessageBox(QMessageBox::Critical, QStringLiteral("Грешка"),
-                      to_qstring(action) + QStringLiteral(" не успя.\n") + to_qstring(reason) +
-                          QStringLiteral("\n\nБутонът „Чисти“ започва нова игра."),
-                      QMessageBox::Ok, this);
+      new QMessageBox(QMessageBox::Critical, to_qstring(form::failure_title),
+                      to_qstring(form::failure_message(action, reason)), QMessageBox::Ok, this);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->open();
 }

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string_view>
 
+#include "form/form_design.h"
 #include "quiz/collation.h"
-#include "window/form_layout.h"
 
 namespace window {
 
@@ -31,14 +31,14 @@ class QuizForm final : public QMainWindow {
   void restart();
   void describe_result_box();
   template <typename Widget>
-  Widget& control(Role role) const;
+  Widget& control(form::Role role) const;
   // Every event runs here: a failure is shown to the pupil and the window keeps running.
-  template <typename Event>
-  void run_event(std::string_view action, Event&& event);
+  template <typename Handler>
+  void run_event(std::string_view action, Handler&& handler);
   void show_failure(std::string_view action, std::string_view reason);
 
   quiz::BulgarianCollation collation_;
-  std::array<QWidget*, role_count> controls_{};
+  std::array<QWidget*, form::role_count> controls_{};
   std::unique_ptr<Game> game_;
 };
 

@@ -9,17 +9,18 @@
 #include <memory>
 #include <string_view>
 
-#include "window/form_layout.h"
+#include "form/form_design.h"
+#include "form/form_texts.h"
+#include "form/run_guarded.h"
 #include "window/qt_helpers.h"
-#include "window/run_guarded.h"
 
 namespace window {
 
 namespace {
 
 void show_start_failure(std::string_view reason) {
-  QMessageBox::critical(nullptr, to_qstring(form_title),
-                        QStringLiteral("Програмата не може да започне.\n") + to_qstring(reason));
+  QMessageBox::critical(nullptr, to_qstring(form::form_title),
+                        to_qstring(form::start_failure_message(reason)));
 }
 
 }  // namespace
@@ -36,7 +37,7 @@ bool load_qt_translations(QCoreApplication& app) {
 
 int run_window(const WindowBuilder& build) {
   std::unique_ptr<QWidget> window;
-  run_guarded([&] { window = build(); }, show_start_failure);
+  form::run_guarded([&] { window = build(); }, show_start_failure);
   if (!window) return EXIT_FAILURE;
   window->show();
   return QApplication::exec();

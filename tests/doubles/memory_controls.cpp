@@ -1,10 +1,6 @@
-#include "quiz/memory_controls.h"
+#include "doubles/memory_controls.h"
 
 namespace quiz {
-
-namespace {
-constexpr std::string_view list_name = "Списък";
-}
 
 void MemoryList::clear() {
   items_.clear();

@@ -1,0 +1,56 @@
+#include <windows.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "quiz/collation.h"
+
+namespace quiz {
+
+namespace {
+
+// Bulgarian as Windows names it.
+constexpr wchar_t bulgarian[] = L"bg-BG";
+// Case ignored by the language's own rules; hyphens and apostrophes sort as punctuation, as
+// ICU's do, instead of being nearly ignored ("word sort").
+constexpr DWORD order_flags = LINGUISTIC_IGNORECASE | SORT_STRINGSORT;
+
+std::wstring to_utf16(std::string_view text) {
+  if (text.empty()) return {};
+  const int bytes = static_cast<int>(text.size());
+  const int length =
+      MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), bytes, nullptr, 0);
+  if (length == 0) throw std::runtime_error("Текстът не е в UTF-8");
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), bytes, wide.data(), length);
+  return wide;
+}
+
+}  // namespace
+
+struct BulgarianCollation::Platform {};
+
+BulgarianCollation::BulgarianCollation() : platform_(std::make_unique<Platform>()) {
+  if (!IsValidLocaleName(bulgarian)) {
+    throw std::runtime_error("Windows няма данни за българската азбучна подредба");
+  }
+}
+
+BulgarianCollation::~BulgarianCollation() = default;
+
+bool BulgarianCollation::less(std::string_view a, std::string_view b) const {
+  const std::wstring first = to_utf16(a);
+  const std::wstring second = to_utf16(b);
+  const int order =
+      CompareStringEx(bulgarian, order_flags, first.data(), static_cast<int>(first.size()),
+                      second.data(), static_cast<int>(second.size()), nullptr, nullptr, 0);
+  if (order == 0) {
+    throw std::runtime_error("Текстовете не могат да се сравнят (Windows: грешка " +
+                             std::to_string(GetLastError()) + ")");
+  }
+  return order == CSTR_LESS_THAN;
+}
+
+}  // namespace quiz
