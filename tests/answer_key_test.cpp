@@ -96,17 +96,19 @@ TEST(AnswerKey, DescriptionsAreSingleParagraphsOfTheirWrittenLength) {
 }
 
 // Names and regions keep the school material's spacing; descriptions are typeset: an en dash
-// between spaces, single spaces and Cyrillic units. The given Zandana text keeps its "m" and "km".
+// between spaces, single spaces, Cyrillic units and Bulgarian quotation marks („…“). The given
+// Zandana text keeps its "m" and "km".
 TEST(AnswerKey, DescriptionsAreTypesetAlike) {
   struct Rule {
     const char* fault;
     std::regex pattern;
     ListIndex exempt_row;
   };
-  const std::array<Rule, 3> rules{{
+  const std::array<Rule, 4> rules{{
       {"a hyphen between spaces used as a dash", std::regex(" - "), -1},
       {"a doubled space", std::regex("  "), -1},
       {"a Latin unit after a number", std::regex("[0-9] ?k?m\\b"), 12},
+      {"a straight double quote instead of „…“", std::regex("\""), -1},
   }};
   const AnswerKey key = cave_key();
   for (const Rule& rule : rules) {
