@@ -200,6 +200,7 @@ class QuizFormTest : public QObject {
     QCOMPARE(ui->settlements.selectedItems().size(), 1);
   }
 
+  // Neither the keyboard nor an input method (a compose key, IBus, Fcitx) writes into the box.
   void theResultBoxCannotBeEdited() {
     ui->result.setFocus();
     QTest::keyClicks(&ui->result, u"abc"_s);
@@ -208,7 +209,16 @@ class QuizFormTest : public QObject {
       QTest::keyClick(&ui->result, Qt::Key(key));
     }
     QTest::keyClick(&ui->result, Qt::Key_X, Qt::ControlModifier);
+
+    QInputMethodEvent commit;
+    commit.setCommitString(u"я"_s);
+    QApplication::sendEvent(&ui->result, &commit);
     QCOMPARE(ui->result.toPlainText(), shown(form::intro_text));
+    // An input method sends its text only to a control that says it takes some.
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QApplication::sendEvent(&ui->result, &query);
+    QCOMPARE(query.value(Qt::ImEnabled), QVariant(false));
+    QCOMPARE(QInputMethod::queryFocusObject(Qt::ImEnabled, {}), QVariant(false));
   }
 
   void restartsMidGame() {

@@ -20,6 +20,7 @@
 #include "window/pick_list.h"
 #include "window/qt_controls.h"
 #include "window/qt_helpers.h"
+#include "window/result_box.h"
 
 namespace window {
 
@@ -32,17 +33,8 @@ QWidget* create_widget(const form::FormControl& entry, QWidget* parent) {
       list->setAccessibleDescription(to_qstring(form::keyboard_hint));
       return list;
     }
-    case form::ControlKind::text_box: {
-      auto* box = new QPlainTextEdit(parent);
-      // Selectable, with a caret to read by, but not editable: read-only to the pupil and to
-      // screen readers alike.
-      box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-      box->setFocusPolicy(Qt::StrongFocus);
-      box->setTabChangesFocus(true);
-      box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-      box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-      return box;
-    }
+    case form::ControlKind::text_box:
+      return new ResultBox(parent);
     case form::ControlKind::label: {
       auto* label = new QLabel(to_qstring(entry.caption), parent);
       label->setTextFormat(Qt::PlainText);
