@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 #include <cstdlib>
 #include <memory>
@@ -198,6 +199,37 @@ class QuizFormTest : public QObject {
     QCOMPARE(ui->result.toPlainText(), shown(form::intro_text));
     QVERIFY(ui->names.selectedItems().isEmpty());
     QCOMPARE(ui->settlements.selectedItems().size(), 1);
+  }
+
+  // Whatever put the focus in the list, Ctrl with a key that moves the cursor picks nothing. A
+  // click on the scroll bar gives the list the focus without a cursor, where Qt's own handling
+  // of an arrow key would start from the first entry and pick it.
+  void ctrlWithAMovementKeyPicksNothing_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("Up") << Qt::Key_Up;
+    QTest::newRow("Down") << Qt::Key_Down;
+    QTest::newRow("Left") << Qt::Key_Left;
+    QTest::newRow("Right") << Qt::Key_Right;
+    QTest::newRow("Home") << Qt::Key_Home;
+    QTest::newRow("End") << Qt::Key_End;
+    QTest::newRow("Page Up") << Qt::Key_PageUp;
+    QTest::newRow("Page Down") << Qt::Key_PageDown;
+  }
+
+  void ctrlWithAMovementKeyPicksNothing() {
+    QFETCH(Qt::Key, key);
+    QVERIFY(test::click(ui->settlements, u"с.Комщица"_s));
+    const QScrollBar& scroll_bar = *ui->names.verticalScrollBar();
+    QTest::mouseClick(ui->names.verticalScrollBar(), Qt::LeftButton, {},
+                      QPoint(scroll_bar.width() / 2, scroll_bar.height() / 2));
+    QCOMPARE(QApplication::focusWidget(), &ui->names);
+    QVERIFY(!ui->names.currentIndex().isValid());
+
+    QTest::keyClick(&ui->names, key, Qt::ControlModifier);
+    QCOMPARE(ui->checks(), 0);
+    QVERIFY(ui->names.selectedItems().isEmpty());
+    QCOMPARE(ui->settlements.selectedItems().size(), 1);
+    QCOMPARE(ui->result.toPlainText(), shown(form::intro_text));
   }
 
   // Neither the keyboard nor an input method (a compose key, IBus, Fcitx) writes into the box.

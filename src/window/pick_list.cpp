@@ -11,12 +11,18 @@ PickList::PickList(QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
+// Every key that moves the cursor, Left and Right too: with Ctrl, Qt would have them pick the
+// first entry of a list without a cursor.
 std::optional<QAbstractItemView::CursorAction> PickList::cursor_action(int key) {
   switch (key) {
     case Qt::Key_Up:
       return QAbstractItemView::MoveUp;
     case Qt::Key_Down:
       return QAbstractItemView::MoveDown;
+    case Qt::Key_Left:
+      return QAbstractItemView::MoveLeft;
+    case Qt::Key_Right:
+      return QAbstractItemView::MoveRight;
     case Qt::Key_Home:
       return QAbstractItemView::MoveHome;
     case Qt::Key_End:
