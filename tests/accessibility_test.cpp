@@ -250,6 +250,18 @@ class AccessibilityTest : public QObject {
     QVERIFY(ui->result.toPlainText().startsWith(u"Грешка: Банковица - гара Лакатник"_s));
   }
 
+  // Ctrl with a letter moves the cursor, and the screen reader names the entry it moved to.
+  void aCursorMovedByCtrlAndALetterIsHeard() {
+    ui->names.setFocus(Qt::TabFocusReason);
+    QTest::qWait(0);
+    heard.clear();
+    QTest::sendKeyEvent(QTest::Click, &ui->names, Qt::Key_unknown, u"м"_s, Qt::ControlModifier);
+    QVERIFY(ui->names.selectedItems().isEmpty());
+    QVERIFY(!heard.empty());
+    QCOMPARE(heard.back().type, QAccessible::Focus);
+    QCOMPARE(heard.back().entry, u"Магура"_s);
+  }
+
   void theWindowIsAWindowNamedByItsSubject() {
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
     QVERIFY(window);

@@ -1,5 +1,6 @@
 #include "window/quiz_form.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -230,6 +231,66 @@ class QuizFormTest : public QObject {
     QVERIFY(ui->names.selectedItems().isEmpty());
     QCOMPARE(ui->settlements.selectedItems().size(), 1);
     QCOMPARE(ui->result.toPlainText(), shown(form::intro_text));
+  }
+
+  // A letter moves to the next entry that starts with it, from the cursor on, and picks it, as
+  // an arrow key does; with Ctrl it only moves the cursor there, and Space picks. Tabbing into a
+  // list puts the cursor on its first entry.
+  void aLetterMovesToTheNextEntryStartingWithIt_data() {
+    QTest::addColumn<bool>("inNames");
+    QTest::addColumn<QString>("picked");  // already picked in the other list
+    QTest::addColumn<QString>("letter");
+    QTest::addColumn<bool>("ctrl");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("verdict");
+    QTest::newRow("м picks in the names") << true << u"с.Рабиша"_s << u"м"_s << false << u"Магура"_s
+                                          << u"Вярно: Пещерата Магура е близо до с.Рабиша"_s;
+    QTest::newRow("Ctrl+м moves in the names")
+        << true << u"с.Рабиша"_s << u"м"_s << true << u"Магура"_s
+        << u"Вярно: Пещерата Магура е близо до с.Рабиша"_s;
+    QTest::newRow("Ctrl+Я moves in the names")
+        << true << u"с.Церово"_s << u"Я"_s << true << u"Ягодинска пещера"_s
+        << u"Грешка: Ягодинска пещера - с.Церово"_s;
+    QTest::newRow("г picks the next in the settlements")
+        << false << u"Башовишки печ"_s << u"г"_s << false << u"гара Орешец"_s
+        << u"Вярно: Пещерата Башовишки печ е близо до гара Орешец"_s;
+    QTest::newRow("Ctrl+с moves in the settlements")
+        << false << u"Съева дупка"_s << u"с"_s << true << u"с. Брестница"_s
+        << u"Вярно: Пещерата Съева дупка е близо до с. Брестница"_s;
+  }
+
+  void aLetterMovesToTheNextEntryStartingWithIt() {
+    QFETCH(bool, inNames);
+    QFETCH(QString, picked);
+    QFETCH(QString, letter);
+    QFETCH(bool, ctrl);
+    QFETCH(QString, entry);
+    QListWidget& list = inNames ? ui->names : ui->settlements;
+    QVERIFY(test::click(inNames ? ui->settlements : ui->names, picked));
+    list.setFocus(Qt::TabFocusReason);
+    QCOMPARE(list.currentRow(), 0);
+
+    QTest::sendKeyEvent(QTest::Click, &list, Qt::Key_unknown, letter,
+                        ctrl ? Qt::ControlModifier : Qt::NoModifier);
+    if (ctrl) {
+      QVERIFY(list.currentItem());
+      QCOMPARE(list.currentItem()->text(), entry);
+      QVERIFY(list.selectedItems().isEmpty());
+      QCOMPARE(ui->checks(), 0);
+      QTest::keyClick(&list, Qt::Key_Space);
+    }
+    QCOMPARE(ui->checks(), 1);
+    QTEST(ui->result.toPlainText().section(u'\n', 0, 0), "verdict");
+    QVERIFY(list.findItems(entry, Qt::MatchExactly).isEmpty());
+  }
+
+  // Ctrl with a letter moves the cursor, but Ctrl+C still copies the entry under it.
+  void ctrlCCopiesTheEntryUnderTheCursor() {
+    QVERIFY(test::browse_to(ui->names, u"Магура"_s));
+    QTest::keyClick(&ui->names, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"Магура"_s);
+    QCOMPARE(ui->names.currentItem()->text(), u"Магура"_s);
+    QVERIFY(ui->names.selectedItems().isEmpty());
   }
 
   // Neither the keyboard nor an input method (a compose key, IBus, Fcitx) writes into the box.
