@@ -17,6 +17,7 @@
 #include "form/publisher.h"
 #include "quiz/cave_rows.h"
 #include "quiz_window_driver.h"
+#include "window/failure_dialog.h"
 #include "window/pick_list.h"
 #include "window/qt_controls.h"
 #include "window/qt_helpers.h"
@@ -368,6 +369,24 @@ class QuizFormTest : public QObject {
     QVERIFY(test::click(ui->names, u"Бачо Киро"_s));
     QVERIFY(test::click(ui->settlements, u"гр.Дряново"_s));
     QCOMPARE(ui->correct.text(), u"Вярно: 1"_s);
+  }
+
+  // A failure met while the window is built, before it is shown, waits for the window.
+  void aFailureBeforeTheWindowIsShownIsShownOverIt() {
+    QWidget window;
+    window::show_failure(window, form::loading_lists, "Няма данни за пещерите");
+    QTest::qWait(0);
+    auto* dialog = window.findChild<QMessageBox*>();
+    QVERIFY(dialog);
+    QVERIFY(!dialog->isVisible());
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(dialog->isVisible());
+    QCOMPARE(dialog->text(),
+             u"Зареждането на списъците не успя.\nНяма данни за пещерите\n\n"
+             u"Бутонът „Чисти“ започва нова игра."_s);
+    QCOMPARE(dialog->parentWidget(), &window);
   }
 
   void aWindowThatCannotBeBuiltIsReportedAndTheProgramFails() {

@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QIcon>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -16,6 +15,7 @@
 #include "form/run_guarded.h"
 #include "quiz/cave_rows.h"
 #include "quiz/matching_quiz.h"
+#include "window/failure_dialog.h"
 #include "window/pick_list.h"
 #include "window/qt_controls.h"
 #include "window/qt_helpers.h"
@@ -183,16 +183,9 @@ void QuizForm::describe_result_box() {
 
 template <typename Handler>
 void QuizForm::run_event(std::string_view action, Handler&& handler) {
-  form::run_guarded(std::forward<Handler>(handler),
-                    [this, action](std::string_view reason) { show_failure(action, reason); });
-}
-
-void QuizForm::show_failure(std::string_view action, std::string_view reason) {
-  auto* box =
-      new QMessageBox(QMessageBox::Critical, to_qstring(form::failure_title),
-                      to_qstring(form::failure_message(action, reason)), QMessageBox::Ok, this);
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  box->open();
+  form::run_guarded(std::forward<Handler>(handler), [this, action](std::string_view reason) {
+    show_failure(*this, action, reason);
+  });
 }
 
 }  // namespace window

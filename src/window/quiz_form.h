@@ -51,7 +51,6 @@ class QuizForm final : public QMainWindow {
   // Every event runs here: a failure is shown to the pupil and the window keeps running.
   template <typename Handler>
   void run_event(std::string_view action, Handler&& handler);
-  void show_failure(std::string_view action, std::string_view reason);
 
   quiz::BulgarianCollation collation_;
   Controls controls_;
