@@ -82,6 +82,57 @@ class QuizFormTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), &ui->result);
   }
 
+  // Where each control stands in the client area, in pixels, what colour is behind it, and its
+  // font: Times New Roman, 12 point, regular, for every control. The client area has no name.
+  void everyControlIsDrawnWhereAndAsDesigned_data() {
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<QPalette::ColorRole>("role");
+    QTest::addColumn<QColor>("colour");  // none: the platform's own background
+    const QColor heading(255, 192, 128);
+    QTest::newRow("client area") << QString() << QRect(0, 0, 477, 350) << QPalette::Window
+                                 << QColor(192, 192, 255);
+    QTest::newRow("title") << u"Label1(0)"_s << QRect(88, 0, 305, 25) << QPalette::Window
+                           << heading;
+    QTest::newRow("name heading") << u"Label1(1)"_s << QRect(8, 32, 225, 25) << QPalette::Window
+                                  << heading;
+    QTest::newRow("settlement heading")
+        << u"Label1(2)"_s << QRect(240, 32, 225, 25) << QPalette::Window << heading;
+    QTest::newRow("name list") << u"List1(0)"_s << QRect(8, 56, 225, 118) << QPalette::Base
+                               << QColor();
+    QTest::newRow("settlement list")
+        << u"List1(1)"_s << QRect(240, 56, 225, 118) << QPalette::Base << QColor();
+    QTest::newRow("correct score")
+        << u"Label1(3)"_s << QRect(8, 184, 113, 25) << QPalette::Window << QColor(0, 255, 0);
+    QTest::newRow("clear button") << u"Command1(0)"_s << QRect(176, 184, 129, 25)
+                                  << QPalette::Button << QColor(255, 128, 128);
+    QTest::newRow("wrong score") << u"Label1(4)"_s << QRect(352, 184, 113, 25) << QPalette::Window
+                                 << QColor(255, 0, 0);
+    QTest::newRow("result box") << u"Text1(0)"_s << QRect(8, 216, 457, 129) << QPalette::Base
+                                << QColor();
+  }
+
+  void everyControlIsDrawnWhereAndAsDesigned() {
+    QFETCH(QString, objectName);
+    QFETCH(QPalette::ColorRole, role);
+    QFETCH(QColor, colour);
+    const QWidget* widget =
+        objectName.isEmpty() ? form->centralWidget() : form->findChild<QWidget*>(objectName);
+    QVERIFY(widget);
+    QVERIFY(widget->isVisible());
+    QTEST(QRect(widget->mapTo(form.get(), QPoint(0, 0)), widget->size()), "rect");
+    if (colour.isValid()) {
+      QCOMPARE(widget->palette().color(role), colour);
+      if (role == QPalette::Window) QVERIFY(widget->autoFillBackground());
+    } else {
+      QCOMPARE(widget->palette().color(role), QApplication::palette(widget).color(role));
+    }
+    // The font asked for; the desktop may draw it with a metric twin such as Liberation Serif.
+    QCOMPARE(widget->font().family(), u"Times New Roman"_s);
+    QCOMPARE(widget->font().pointSize(), 12);
+    QCOMPARE(widget->font().weight(), QFont::Normal);
+  }
+
   void showsNothingOfTheKeyBeyondTheTwoLists() {
     const quiz::AnswerKey key = quiz::cave_key();
     const QString description = window::to_qstring(key.description(0));
