@@ -512,16 +512,42 @@ class QuizFormTest : public QObject {
     QCOMPARE(widget.count(), 1);
   }
 
-  // Screen readers name labels by their captions; the others by the table's names.
-  void everyControlIsShownWithItsTableName() {
-    for (const form::FormControl& entry : form::form_controls) {
-      const auto* widget = form->findChild<QWidget*>(window::to_qstring(entry.object_name));
-      QVERIFY(widget);
-      QVERIFY(widget->isVisible());
-      QCOMPARE(widget->accessibleName(), window::to_qstring(entry.accessible_name));
+  // Each control by its control-array name: the text it shows, and the name given to screen
+  // readers where that text does not name it (a label is named by its caption).
+  void everyControlIsShownWithItsTextAndName_data() {
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::newRow("title") << u"Label1(0)"_s << u"География - пещери в България"_s << QString();
+    QTest::newRow("name heading") << u"Label1(1)"_s << u"Име на пещера"_s << QString();
+    QTest::newRow("settlement heading")
+        << u"Label1(2)"_s << u"Местонахождение- село,град"_s << QString();
+    QTest::newRow("correct score") << u"Label1(3)"_s << u"Вярно: "_s << QString();
+    QTest::newRow("wrong score") << u"Label1(4)"_s << u"Невярно: "_s << QString();
+    QTest::newRow("clear button") << u"Command1(0)"_s << u"Чисти"_s << u"Чисти: нова игра"_s;
+    QTest::newRow("name list") << u"List1(0)"_s << QString() << u"Име на пещера"_s;
+    QTest::newRow("settlement list")
+        << u"List1(1)"_s << QString() << u"Местонахождение- село,град"_s;
+    QTest::newRow("result box") << u"Text1(0)"_s << shown(form::intro_text) << u"Резултат"_s;
+  }
+
+  void everyControlIsShownWithItsTextAndName() {
+    QFETCH(QString, objectName);
+    const QWidget* widget = form->findChild<QWidget*>(objectName);
+    QVERIFY(widget);
+    QVERIFY(widget->isVisible());
+    QString text;
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) text = label->text();
+    if (const auto* button = qobject_cast<const QPushButton*>(widget)) text = button->text();
+    if (const auto* box = qobject_cast<const QPlainTextEdit*>(widget)) text = box->toPlainText();
+    QTEST(text, "text");
+    QTEST(widget->accessibleName(), "accessibleName");
+  }
+
+  void theListsDescribeHowToPickFromTheKeyboard() {
+    for (const QListWidget* list : {&ui->names, &ui->settlements}) {
+      QVERIFY(list->accessibleDescription().contains(u"Ctrl"_s));
     }
-    QCOMPARE(ui->names.accessibleName(), u"Име на пещера"_s);
-    QVERIFY(ui->settlements.accessibleDescription().contains(u"Ctrl"_s));
   }
 };
 
