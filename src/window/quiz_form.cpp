@@ -33,6 +33,7 @@ PickList* new_pick_list(QWidget* parent) {
 
 QLabel* new_label(std::string_view caption, QWidget* parent) {
   auto* label = new QLabel(to_qstring(caption), parent);
+  // A caption is shown as written: Qt would take a caption that looks like markup for rich text.
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignCenter);
   return label;
@@ -59,11 +60,14 @@ struct QuizForm::Game {
 };
 
 QuizForm::QuizForm(QWidget* parent) : QMainWindow(parent) {
+  // The controls stand at fixed places, so the window keeps its size: a close button, but no
+  // minimise or maximise box.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setWindowTitle(to_qstring(form::window_caption()));
   // A screen reader names the window by its subject, not by the publisher's address.
   setAccessibleName(to_qstring(form::form_title));
+  // The controls stand on a plain widget of their own, which carries the window's background.
   setCentralWidget(new QWidget(this));
   setWindowIcon(QIcon(QStringLiteral(":/icons/caves-quiz.png")));
   setFont(QFont(to_qstring(form::font_family), form::font_point_size));
