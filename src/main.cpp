@@ -6,7 +6,6 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setDesktopFileName(QStringLiteral(CAVES_QUIZ_APP_ID));
-  window::load_qt_translations(app);
+  window::set_up_application(app);
   return window::run_window([] { return std::make_unique<window::QuizForm>(); });
 }

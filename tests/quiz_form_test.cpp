@@ -1,10 +1,12 @@
 #include "window/quiz_form.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 #include <cstdlib>
 #include <memory>
@@ -15,6 +17,7 @@
 #include "form/publisher.h"
 #include "quiz/cave_rows.h"
 #include "quiz_window_driver.h"
+#include "window/failure_dialog.h"
 #include "window/pick_list.h"
 #include "window/qt_controls.h"
 #include "window/qt_helpers.h"
@@ -77,6 +80,57 @@ class QuizFormTest : public QObject {
     QCOMPARE(ui->wrong.text(), u"Невярно: "_s);
     QCOMPARE(ui->result.toPlainText(), shown(form::intro_text));
     QCOMPARE(QApplication::focusWidget(), &ui->result);
+  }
+
+  // Where each control stands in the client area, in pixels, what colour is behind it, and its
+  // font: Times New Roman, 12 point, regular, for every control. The client area has no name.
+  void everyControlIsDrawnWhereAndAsDesigned_data() {
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<QPalette::ColorRole>("role");
+    QTest::addColumn<QColor>("colour");  // none: the platform's own background
+    const QColor heading(255, 192, 128);
+    QTest::newRow("client area") << QString() << QRect(0, 0, 477, 350) << QPalette::Window
+                                 << QColor(192, 192, 255);
+    QTest::newRow("title") << u"Label1(0)"_s << QRect(88, 0, 305, 25) << QPalette::Window
+                           << heading;
+    QTest::newRow("name heading") << u"Label1(1)"_s << QRect(8, 32, 225, 25) << QPalette::Window
+                                  << heading;
+    QTest::newRow("settlement heading")
+        << u"Label1(2)"_s << QRect(240, 32, 225, 25) << QPalette::Window << heading;
+    QTest::newRow("name list") << u"List1(0)"_s << QRect(8, 56, 225, 118) << QPalette::Base
+                               << QColor();
+    QTest::newRow("settlement list")
+        << u"List1(1)"_s << QRect(240, 56, 225, 118) << QPalette::Base << QColor();
+    QTest::newRow("correct score")
+        << u"Label1(3)"_s << QRect(8, 184, 113, 25) << QPalette::Window << QColor(0, 255, 0);
+    QTest::newRow("clear button") << u"Command1(0)"_s << QRect(176, 184, 129, 25)
+                                  << QPalette::Button << QColor(255, 128, 128);
+    QTest::newRow("wrong score") << u"Label1(4)"_s << QRect(352, 184, 113, 25) << QPalette::Window
+                                 << QColor(255, 0, 0);
+    QTest::newRow("result box") << u"Text1(0)"_s << QRect(8, 216, 457, 129) << QPalette::Base
+                                << QColor();
+  }
+
+  void everyControlIsDrawnWhereAndAsDesigned() {
+    QFETCH(QString, objectName);
+    QFETCH(QPalette::ColorRole, role);
+    QFETCH(QColor, colour);
+    const QWidget* widget =
+        objectName.isEmpty() ? form->centralWidget() : form->findChild<QWidget*>(objectName);
+    QVERIFY(widget);
+    QVERIFY(widget->isVisible());
+    QTEST(QRect(widget->mapTo(form.get(), QPoint(0, 0)), widget->size()), "rect");
+    if (colour.isValid()) {
+      QCOMPARE(widget->palette().color(role), colour);
+      if (role == QPalette::Window) QVERIFY(widget->autoFillBackground());
+    } else {
+      QCOMPARE(widget->palette().color(role), QApplication::palette(widget).color(role));
+    }
+    // The font asked for; the desktop may draw it with a metric twin such as Liberation Serif.
+    QCOMPARE(widget->font().family(), u"Times New Roman"_s);
+    QCOMPARE(widget->font().pointSize(), 12);
+    QCOMPARE(widget->font().weight(), QFont::Normal);
   }
 
   void showsNothingOfTheKeyBeyondTheTwoLists() {
@@ -200,6 +254,98 @@ class QuizFormTest : public QObject {
     QCOMPARE(ui->settlements.selectedItems().size(), 1);
   }
 
+  // Whatever put the focus in the list, Ctrl with a key that moves the cursor picks nothing. A
+  // click on the scroll bar gives the list the focus without a cursor, where Qt's own handling
+  // of an arrow key would start from the first entry and pick it.
+  void ctrlWithAMovementKeyPicksNothing_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("Up") << Qt::Key_Up;
+    QTest::newRow("Down") << Qt::Key_Down;
+    QTest::newRow("Left") << Qt::Key_Left;
+    QTest::newRow("Right") << Qt::Key_Right;
+    QTest::newRow("Home") << Qt::Key_Home;
+    QTest::newRow("End") << Qt::Key_End;
+    QTest::newRow("Page Up") << Qt::Key_PageUp;
+    QTest::newRow("Page Down") << Qt::Key_PageDown;
+  }
+
+  void ctrlWithAMovementKeyPicksNothing() {
+    QFETCH(Qt::Key, key);
+    QVERIFY(test::click(ui->settlements, u"с.Комщица"_s));
+    const QScrollBar& scroll_bar = *ui->names.verticalScrollBar();
+    QTest::mouseClick(ui->names.verticalScrollBar(), Qt::LeftButton, {},
+                      QPoint(scroll_bar.width() / 2, scroll_bar.height() / 2));
+    QCOMPARE(QApplication::focusWidget(), &ui->names);
+    QVERIFY(!ui->names.currentIndex().isValid());
+
+    QTest::keyClick(&ui->names, key, Qt::ControlModifier);
+    QCOMPARE(ui->checks(), 0);
+    QVERIFY(ui->names.selectedItems().isEmpty());
+    QCOMPARE(ui->settlements.selectedItems().size(), 1);
+    QCOMPARE(ui->result.toPlainText(), shown(form::intro_text));
+  }
+
+  // A letter moves to the next entry that starts with it, from the cursor on, and picks it, as
+  // an arrow key does; with Ctrl it only moves the cursor there, and Space picks. Tabbing into a
+  // list puts the cursor on its first entry.
+  void aLetterMovesToTheNextEntryStartingWithIt_data() {
+    QTest::addColumn<bool>("inNames");
+    QTest::addColumn<QString>("picked");  // already picked in the other list
+    QTest::addColumn<QString>("letter");
+    QTest::addColumn<bool>("ctrl");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("verdict");
+    QTest::newRow("м picks in the names") << true << u"с.Рабиша"_s << u"м"_s << false << u"Магура"_s
+                                          << u"Вярно: Пещерата Магура е близо до с.Рабиша"_s;
+    QTest::newRow("Ctrl+м moves in the names")
+        << true << u"с.Рабиша"_s << u"м"_s << true << u"Магура"_s
+        << u"Вярно: Пещерата Магура е близо до с.Рабиша"_s;
+    QTest::newRow("Ctrl+Я moves in the names")
+        << true << u"с.Церово"_s << u"Я"_s << true << u"Ягодинска пещера"_s
+        << u"Грешка: Ягодинска пещера - с.Церово"_s;
+    QTest::newRow("г picks the next in the settlements")
+        << false << u"Башовишки печ"_s << u"г"_s << false << u"гара Орешец"_s
+        << u"Вярно: Пещерата Башовишки печ е близо до гара Орешец"_s;
+    QTest::newRow("Ctrl+с moves in the settlements")
+        << false << u"Съева дупка"_s << u"с"_s << true << u"с. Брестница"_s
+        << u"Вярно: Пещерата Съева дупка е близо до с. Брестница"_s;
+  }
+
+  void aLetterMovesToTheNextEntryStartingWithIt() {
+    QFETCH(bool, inNames);
+    QFETCH(QString, picked);
+    QFETCH(QString, letter);
+    QFETCH(bool, ctrl);
+    QFETCH(QString, entry);
+    QListWidget& list = inNames ? ui->names : ui->settlements;
+    QVERIFY(test::click(inNames ? ui->settlements : ui->names, picked));
+    list.setFocus(Qt::TabFocusReason);
+    QCOMPARE(list.currentRow(), 0);
+
+    QTest::sendKeyEvent(QTest::Click, &list, Qt::Key_unknown, letter,
+                        ctrl ? Qt::ControlModifier : Qt::NoModifier);
+    if (ctrl) {
+      QVERIFY(list.currentItem());
+      QCOMPARE(list.currentItem()->text(), entry);
+      QVERIFY(list.selectedItems().isEmpty());
+      QCOMPARE(ui->checks(), 0);
+      QTest::keyClick(&list, Qt::Key_Space);
+    }
+    QCOMPARE(ui->checks(), 1);
+    QTEST(ui->result.toPlainText().section(u'\n', 0, 0), "verdict");
+    QVERIFY(list.findItems(entry, Qt::MatchExactly).isEmpty());
+  }
+
+  // Ctrl with a letter moves the cursor, but Ctrl+C still copies the entry under it.
+  void ctrlCCopiesTheEntryUnderTheCursor() {
+    QVERIFY(test::browse_to(ui->names, u"Магура"_s));
+    QTest::keyClick(&ui->names, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"Магура"_s);
+    QCOMPARE(ui->names.currentItem()->text(), u"Магура"_s);
+    QVERIFY(ui->names.selectedItems().isEmpty());
+  }
+
+  // Neither the keyboard nor an input method (a compose key, IBus, Fcitx) writes into the box.
   void theResultBoxCannotBeEdited() {
     ui->result.setFocus();
     QTest::keyClicks(&ui->result, u"abc"_s);
@@ -208,7 +354,16 @@ class QuizFormTest : public QObject {
       QTest::keyClick(&ui->result, Qt::Key(key));
     }
     QTest::keyClick(&ui->result, Qt::Key_X, Qt::ControlModifier);
+
+    QInputMethodEvent commit;
+    commit.setCommitString(u"я"_s);
+    QApplication::sendEvent(&ui->result, &commit);
     QCOMPARE(ui->result.toPlainText(), shown(form::intro_text));
+    // An input method sends its text only to a control that says it takes some.
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QApplication::sendEvent(&ui->result, &query);
+    QCOMPARE(query.value(Qt::ImEnabled), QVariant(false));
+    QCOMPARE(QInputMethod::queryFocusObject(Qt::ImEnabled, {}), QVariant(false));
   }
 
   void restartsMidGame() {
@@ -265,6 +420,24 @@ class QuizFormTest : public QObject {
     QVERIFY(test::click(ui->names, u"Бачо Киро"_s));
     QVERIFY(test::click(ui->settlements, u"гр.Дряново"_s));
     QCOMPARE(ui->correct.text(), u"Вярно: 1"_s);
+  }
+
+  // A failure met while the window is built, before it is shown, waits for the window.
+  void aFailureBeforeTheWindowIsShownIsShownOverIt() {
+    QWidget window;
+    window::show_failure(window, form::loading_lists, "Няма данни за пещерите");
+    QTest::qWait(0);
+    auto* dialog = window.findChild<QMessageBox*>();
+    QVERIFY(dialog);
+    QVERIFY(!dialog->isVisible());
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(dialog->isVisible());
+    QCOMPARE(dialog->text(),
+             u"Зареждането на списъците не успя.\nНяма данни за пещерите\n\n"
+             u"Бутонът „Чисти“ започва нова игра."_s);
+    QCOMPARE(dialog->parentWidget(), &window);
   }
 
   void aWindowThatCannotBeBuiltIsReportedAndTheProgramFails() {
@@ -339,16 +512,42 @@ class QuizFormTest : public QObject {
     QCOMPARE(widget.count(), 1);
   }
 
-  // Screen readers name labels by their captions; the others by the table's names.
-  void everyControlIsShownWithItsTableName() {
-    for (const form::FormControl& entry : form::form_controls) {
-      const auto* widget = form->findChild<QWidget*>(window::to_qstring(entry.object_name));
-      QVERIFY(widget);
-      QVERIFY(widget->isVisible());
-      QCOMPARE(widget->accessibleName(), window::to_qstring(entry.accessible_name));
+  // Each control by its control-array name: the text it shows, and the name given to screen
+  // readers where that text does not name it (a label is named by its caption).
+  void everyControlIsShownWithItsTextAndName_data() {
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::newRow("title") << u"Label1(0)"_s << u"География - пещери в България"_s << QString();
+    QTest::newRow("name heading") << u"Label1(1)"_s << u"Име на пещера"_s << QString();
+    QTest::newRow("settlement heading")
+        << u"Label1(2)"_s << u"Местонахождение- село,град"_s << QString();
+    QTest::newRow("correct score") << u"Label1(3)"_s << u"Вярно: "_s << QString();
+    QTest::newRow("wrong score") << u"Label1(4)"_s << u"Невярно: "_s << QString();
+    QTest::newRow("clear button") << u"Command1(0)"_s << u"Чисти"_s << u"Чисти: нова игра"_s;
+    QTest::newRow("name list") << u"List1(0)"_s << QString() << u"Име на пещера"_s;
+    QTest::newRow("settlement list")
+        << u"List1(1)"_s << QString() << u"Местонахождение- село,град"_s;
+    QTest::newRow("result box") << u"Text1(0)"_s << shown(form::intro_text) << u"Резултат"_s;
+  }
+
+  void everyControlIsShownWithItsTextAndName() {
+    QFETCH(QString, objectName);
+    const QWidget* widget = form->findChild<QWidget*>(objectName);
+    QVERIFY(widget);
+    QVERIFY(widget->isVisible());
+    QString text;
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) text = label->text();
+    if (const auto* button = qobject_cast<const QPushButton*>(widget)) text = button->text();
+    if (const auto* box = qobject_cast<const QPlainTextEdit*>(widget)) text = box->toPlainText();
+    QTEST(text, "text");
+    QTEST(widget->accessibleName(), "accessibleName");
+  }
+
+  void theListsDescribeHowToPickFromTheKeyboard() {
+    for (const QListWidget* list : {&ui->names, &ui->settlements}) {
+      QVERIFY(list->accessibleDescription().contains(u"Ctrl"_s));
     }
-    QCOMPARE(ui->names.accessibleName(), u"Име на пещера"_s);
-    QVERIFY(ui->settlements.accessibleDescription().contains(u"Ctrl"_s));
   }
 };
 

@@ -3,6 +3,8 @@
 #include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 namespace window {
@@ -11,12 +13,18 @@ PickList::PickList(QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
+// Every key that moves the cursor, Left and Right too: with Ctrl, Qt would have them pick the
+// first entry of a list without a cursor.
 std::optional<QAbstractItemView::CursorAction> PickList::cursor_action(int key) {
   switch (key) {
     case Qt::Key_Up:
       return QAbstractItemView::MoveUp;
     case Qt::Key_Down:
       return QAbstractItemView::MoveDown;
+    case Qt::Key_Left:
+      return QAbstractItemView::MoveLeft;
+    case Qt::Key_Right:
+      return QAbstractItemView::MoveRight;
     case Qt::Key_Home:
       return QAbstractItemView::MoveHome;
     case Qt::Key_End:
@@ -30,18 +38,37 @@ std::optional<QAbstractItemView::CursorAction> PickList::cursor_action(int key) 
   }
 }
 
+// A letter typed with Ctrl, but not Ctrl+C, which still copies the entry under the cursor.
+bool PickList::types_a_letter(const QKeyEvent& event) {
+  return event.text().size() == 1 && event.text().front().isLetter() &&
+         !event.matches(QKeySequence::Copy);
+}
+
 void PickList::keyPressEvent(QKeyEvent* event) {
-  const auto action = cursor_action(event->key());
-  if (action && event->modifiers().testFlag(Qt::ControlModifier)) {
-    const QModelIndex target = moveCursor(*action, event->modifiers());
-    if (target.isValid()) {
-      selectionModel()->setCurrentIndex(target, QItemSelectionModel::NoUpdate);
-      scrollTo(target);
+  if (event->modifiers().testFlag(Qt::ControlModifier)) {
+    if (const auto action = cursor_action(event->key())) {
+      const QModelIndex target = moveCursor(*action, event->modifiers());
+      if (target.isValid()) {
+        selectionModel()->setCurrentIndex(target, QItemSelectionModel::NoUpdate);
+        scrollTo(target);
+      }
+      event->accept();
+      return;
     }
-    event->accept();
-    return;
+    if (types_a_letter(*event)) {
+      // Qt's own search by the letters typed, which picks where it lands, here only moves.
+      const QScopedValueRollback moving(only_moving_, true);
+      keyboardSearch(event->text());
+      event->accept();
+      return;
+    }
   }
   QListWidget::keyPressEvent(event);
+}
+
+QItemSelectionModel::SelectionFlags PickList::selectionCommand(const QModelIndex& index,
+                                                               const QEvent* event) const {
+  return only_moving_ ? QItemSelectionModel::NoUpdate : QListWidget::selectionCommand(index, event);
 }
 
 void PickList::focusInEvent(QFocusEvent* event) {

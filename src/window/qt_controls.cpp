@@ -32,8 +32,10 @@ std::string QtList::item_text(quiz::ListIndex index) const {
 
 quiz::ListIndex QtList::selected_index() const {
   const QList<QListWidgetItem*> selected = widget_.selectedItems();
-  return selected.isEmpty() ? quiz::no_selection
-                            : static_cast<quiz::ListIndex>(widget_.row(selected.front()));
+  return selected.isEmpty()
+             ? quiz::no_selection
+             : quiz::to_list_index(static_cast<std::size_t>(widget_.row(selected.front())),
+                                   quiz::list_name);
 }
 
 void QtList::remove_item(quiz::ListIndex index) {

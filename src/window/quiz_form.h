@@ -1,14 +1,21 @@
 #pragma once
 
 #include <QMainWindow>
-#include <array>
 #include <memory>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "form/form_design.h"
 #include "quiz/collation.h"
 
+class QLabel;
+class QPushButton;
+
 namespace window {
+
+class PickList;
+class ResultBox;
 
 // The quiz's only window: two lists to pair up, the scores, the clear button and the result box.
 // A main window, so that assistive technology sees a window with a title.
@@ -21,24 +28,32 @@ class QuizForm final : public QMainWindow {
 
  private:
   struct Game;
+  // The controls the window works with, each as what it is, filled once from the form design.
+  struct Controls {
+    PickList* names = nullptr;
+    PickList* settlements = nullptr;
+    ResultBox* result = nullptr;
+    QLabel* correct = nullptr;
+    QLabel* wrong = nullptr;
+    QPushButton* clear = nullptr;
+  };
+  using TabStop = std::pair<int, QWidget*>;  // a control that takes the focus, by tab index
 
   void create_controls();
-  void set_tab_order();
+  QWidget* create_control(const form::FormControl& entry);
+  void set_tab_order(std::vector<TabStop> stops);
   void connect_events();
   // The quiz's event handling, with the keyboard focus and the result box's description kept
   // where a screen reader needs them.
   void selection_changed();
   void restart();
   void describe_result_box();
-  template <typename Widget>
-  Widget& control(form::Role role) const;
   // Every event runs here: a failure is shown to the pupil and the window keeps running.
   template <typename Handler>
   void run_event(std::string_view action, Handler&& handler);
-  void show_failure(std::string_view action, std::string_view reason);
 
   quiz::BulgarianCollation collation_;
-  std::array<QWidget*, form::role_count> controls_{};
+  Controls controls_;
   std::unique_ptr<Game> game_;
 };
 

@@ -23,16 +23,23 @@ void show_start_failure(std::string_view reason) {
                         to_qstring(form::start_failure_message(reason)));
 }
 
-}  // namespace
-
-bool load_qt_translations(QCoreApplication& app) {
+void load_qt_translations(QCoreApplication& app, const QLocale& locale) {
   auto translator = std::make_unique<QTranslator>();
-  if (!translator->load(QLocale(QLocale::Bulgarian, QLocale::Bulgaria), QStringLiteral("qtbase"),
-                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    return false;
+  if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    return;
   }
   translator->setParent(&app);
-  return QCoreApplication::installTranslator(translator.release());
+  QCoreApplication::installTranslator(translator.release());
+}
+
+}  // namespace
+
+void set_up_application(QApplication& app) {
+  const QLocale bulgarian(QLocale::Bulgarian, QLocale::Bulgaria);
+  QLocale::setDefault(bulgarian);
+  load_qt_translations(app, bulgarian);
+  QGuiApplication::setDesktopFileName(QStringLiteral(CAVES_QUIZ_APP_ID));
 }
 
 int run_window(const WindowBuilder& build) {

@@ -1,16 +1,22 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QWidget>
 #include <functional>
 #include <memory>
 
+class QApplication;
+
 namespace window {
 
-// Makes the texts Qt draws itself (context menus, dialog buttons) Bulgarian, whatever the
-// desktop's language, from Qt's own translations. Returns false, and changes nothing, when they
-// are not installed: the program still runs, with those few texts in English.
-bool load_qt_translations(QCoreApplication& app);
+// Sets up the application before the window is built, whatever the desktop's language:
+// - the texts Qt draws itself (context menus, dialog buttons) in Bulgarian, from Qt's own
+//   translations; where they are not installed the program still runs, with those few texts in
+//   English;
+// - Bulgarian as the application's locale, which Qt also gives assistive technology as the
+//   language the window speaks;
+// - the name of the desktop entry, by which the desktop shows the window with the program's
+//   name and icon.
+void set_up_application(QApplication& app);
 
 using WindowBuilder = std::function<std::unique_ptr<QWidget>()>;
 
