@@ -91,6 +91,9 @@ class WindowStormTest : public QObject {
           const QChar typed = any_of(letters);
           done = QStringLiteral("letter ") + typed;
           only_moves = modifier == Qt::ControlModifier;
+          // Past the keyboard interval, cut to nothing below: every letter starts a search of
+          // its own, whatever the machine's speed, so a seed replays the same game.
+          QTest::qSleep(1);
           QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown,
                               QString(typed), modifier);
           break;
@@ -183,9 +186,8 @@ class WindowStormTest : public QObject {
  private Q_SLOTS:
   // A list joins the letters typed within Qt's keyboard interval into one word to search for.
   // A pupil pauses between letters far longer than the storm, whose events come a fraction of a
-  // millisecond apart, so the interval is cut to nothing: a letter typed a millisecond or more
-  // after the list's last one starts a search of its own. Which letters those are depends on
-  // the machine's speed, so a replayed seed may take another path once letters are typed.
+  // millisecond apart, so the interval is cut to nothing and the storm waits a millisecond
+  // before each letter: each letter then starts a search of its own.
   void initTestCase() { QGuiApplication::styleHints()->setKeyboardInputInterval(0); }
 
   void survivesRandomEventsWithItsStateRight_data() {

@@ -183,7 +183,7 @@ constexpr const FormControl& control_of(Role role) {
 // How to pick from the keyboard, for screen readers: the lists' description, and the result
 // box's until the first pair of a game.
 inline constexpr std::string_view keyboard_hint =
-    "Стрелките избират веднага. С Ctrl стрелките само местят курсора, а интервалът избира.";
+    "Стрелките и буквите избират веднага. С Ctrl те само местят курсора, а интервалът избира.";
 
 // What the result box shows before the first pair; each line ends with CR LF.
 inline constexpr std::string_view intro_text =
