@@ -72,16 +72,15 @@ quiz::ListIndex WinList::selected_index() const {
 
 void WinList::remove_item(quiz::ListIndex index) {
   quiz::check_index(index, count(), quiz::list_name);
-  // A neighbour must not take over the pick or the cursor: a screen reader would name an entry
-  // the pupil never chose. The entry gives up the selection first; the cursor goes back to the
-  // first entry, where the keyboard finds it, and the list stays scrolled where it was.
-  const LRESULT caret = SendMessageW(list_, LB_GETCARETINDEX, 0, 0);
-  const bool picked = index == selected_index();
-  if (picked) SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  // The list box drops the pick with its entry, but it would leave its cursor on a neighbour,
+  // and a screen reader would name an entry the pupil never chose. The cursor goes back to the
+  // first entry instead, where the keyboard finds it, and the list stays scrolled where it was.
+  const bool under_cursor =
+      SendMessageW(list_, LB_GETCARETINDEX, 0, 0) == index || selected_index() == index;
   if (SendMessageW(list_, LB_DELETESTRING, static_cast<WPARAM>(index), 0) == LB_ERR) {
     fail(quiz::list_name, "елементът не се премахна");
   }
-  if ((picked || caret == index) && count() > 0) {
+  if (under_cursor && count() > 0) {
     const LRESULT top = SendMessageW(list_, LB_GETTOPINDEX, 0, 0);
     SendMessageW(list_, LB_SETCARETINDEX, 0, FALSE);
     SendMessageW(list_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
