@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <set>
