@@ -1,0 +1,21 @@
+# Fails unless PROGRAM imports from Windows' own DLLs alone. Run with -DOBJDUMP= -DPROGRAM=.
+cmake_minimum_required(VERSION 3.25)
+set(windows_dlls
+  advapi32.dll comctl32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll oleacc.dll
+  oleaut32.dll shell32.dll user32.dll)
+execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE headers RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${OBJDUMP} cannot read ${PROGRAM}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
+if(NOT imports)
+  message(FATAL_ERROR "${PROGRAM} imports no DLL at all: not a Windows program?")
+endif()
+foreach(import IN LISTS imports)
+  string(REPLACE "DLL Name: " "" dll "${import}")
+  string(TOLOWER "${dll}" dll)
+  if(NOT dll IN_LIST windows_dlls)
+    message(FATAL_ERROR "${PROGRAM} needs ${dll}, which Windows does not have")
+  endif()
+  message(STATUS "imports ${dll}")
+endforeach()
