@@ -1,16 +1,13 @@
 #include "win32/pick_list_keys.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
-#include <stdexcept>
 #include <string>
+
+#include "win32/control_proc.h"
 
 namespace win32 {
 
 namespace {
-
-constexpr UINT_PTR subclass_id = 1;
 
 bool key_down(int virtual_key) { return GetKeyState(virtual_key) < 0; }
 
@@ -101,8 +98,7 @@ void key_pressed(HWND list, UINT virtual_key) {
   }
 }
 
-LRESULT CALLBACK pick_list_proc(HWND list, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                DWORD_PTR) noexcept {
+LRESULT CALLBACK pick_list_proc(HWND list, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
   switch (message) {
     case WM_KEYDOWN:
       key_pressed(list, static_cast<UINT>(wparam));
@@ -111,13 +107,9 @@ LRESULT CALLBACK pick_list_proc(HWND list, UINT message, WPARAM wparam, LPARAM l
       // Letters typed with Ctrl arrive here when they come as Unicode input.
       go_to_letter(list, static_cast<wchar_t>(wparam), ctrl_held());
       return 0;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(list, pick_list_proc, id);
-      break;
     default:
-      break;
+      return call_control_proc(list, message, wparam, lparam);
   }
-  return DefSubclassProc(list, message, wparam, lparam);
 }
 
 }  // namespace
@@ -166,9 +158,7 @@ std::optional<int> move_target(Move move, int caret, int count, int page) {
 }
 
 void make_pick_list(HWND list) {
-  if (!SetWindowSubclass(list, pick_list_proc, subclass_id, 0)) {
-    throw std::runtime_error("Списък: клавиатурата му не се настрои");
-  }
+  take_over_control(list, pick_list_proc, "Списък: клавиатурата му");
 }
 
 }  // namespace win32
