@@ -54,9 +54,15 @@ wchar_t upper(wchar_t letter) {
   return letter;
 }
 
-std::optional<int> first_entry_starting_with(HWND list, wchar_t letter) {
+// The next entry after the cursor that starts with the letter, round past the end, as Qt's
+// lists search: the same letter again goes on to the next such entry.
+std::optional<int> next_entry_starting_with(HWND list, wchar_t letter) {
   const wchar_t wanted = upper(letter);
-  for (int entry = 0, count = entry_count(list); entry < count; ++entry) {
+  const int count = entry_count(list);
+  const int caret = caret_of(list);
+  const int start = caret >= 0 && caret < count ? caret + 1 : 0;
+  for (int step = 0; step < count; ++step) {
+    const int entry = (start + step) % count;
     const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(entry), 0);
     if (length == LB_ERR || length == 0) continue;
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -69,7 +75,7 @@ std::optional<int> first_entry_starting_with(HWND list, wchar_t letter) {
 
 void go_to_letter(HWND list, wchar_t letter, bool ctrl) {
   if (!IsCharAlphaW(letter)) return;
-  if (const std::optional<int> entry = first_entry_starting_with(list, letter)) {
+  if (const std::optional<int> entry = next_entry_starting_with(list, letter)) {
     go_to(list, *entry, ctrl);
   }
 }

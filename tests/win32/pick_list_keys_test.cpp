@@ -90,6 +90,13 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"Letter", {{.character = L'к'}}, 13, 13},
         KeyCase{"CapitalLetter", {{.character = L'М'}}, 18, 18},
         KeyCase{"CtrlLetter", {{.ctrl = true, .character = L'я'}}, -1, 30},
+        // Леденика, Ледницата and Лепеница: the same letter goes on to the next of them.
+        KeyCase{"CtrlLetterTwice",
+                {{.ctrl = true, .character = L'л'}, {.ctrl = true, .character = L'л'}},
+                -1,
+                16},
+        // The search goes on past the end: the first entry with Б, before the cursor.
+        KeyCase{"LetterOfAnEntryBeforeTheCursor", {{.character = L'б'}}, 0, 0},
         KeyCase{"LetterThatStartsNoEntry", {{.character = L'ф'}}, -1, 10},
         KeyCase{"Digit", {{.character = L'7'}}, -1, 10},
         // A letter key of the keyboard layout, which with Ctrl types a control character.
