@@ -336,6 +336,19 @@ class QuizFormTest : public QObject {
     QVERIFY(list.findItems(entry, Qt::MatchExactly).isEmpty());
   }
 
+  // With Ctrl, X gives a Cyrillic key's text as a control character where a Latin layout is
+  // also set; the key's own letter still moves the cursor.
+  void ctrlWithACyrillicKeyMovesWhateverItsText() {
+    QVERIFY(test::click(ui->settlements, u"с.Рабиша"_s));
+    ui->names.setFocus(Qt::TabFocusReason);
+    QKeyEvent press(QEvent::KeyPress, 0x41C /* М */, Qt::ControlModifier, u"\x16"_s);
+    QApplication::sendEvent(&ui->names, &press);
+    QVERIFY(ui->names.currentItem());
+    QCOMPARE(ui->names.currentItem()->text(), u"Магура"_s);
+    QVERIFY(ui->names.selectedItems().isEmpty());
+    QCOMPARE(ui->checks(), 0);
+  }
+
   // Ctrl with a letter moves the cursor, but Ctrl+C still copies the entry under it.
   void ctrlCCopiesTheEntryUnderTheCursor() {
     QVERIFY(test::browse_to(ui->names, u"Магура"_s));

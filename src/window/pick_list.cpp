@@ -38,10 +38,15 @@ std::optional<QAbstractItemView::CursorAction> PickList::cursor_action(int key) 
   }
 }
 
-// A letter typed with Ctrl, but not Ctrl+C, which still copies the entry under the cursor.
-bool PickList::types_a_letter(const QKeyEvent& event) {
-  return event.text().size() == 1 && event.text().front().isLetter() &&
-         !event.matches(QKeySequence::Copy);
+// The letter of a key pressed with Ctrl, or nothing; Ctrl+C still copies the entry under the
+// cursor. With Ctrl, X hands over a control character instead of a Cyrillic letter where the
+// keyboard also has a Latin layout, so the key's own letter counts when the text is none.
+QString PickList::letter_typed_with_ctrl(const QKeyEvent& event) {
+  if (event.matches(QKeySequence::Copy)) return {};
+  if (event.text().size() == 1 && event.text().front().isLetter()) return event.text();
+  const int key = event.key();
+  if (key > 0 && key <= 0xFFFF && QChar(key).isLetter()) return QChar(key).toLower();
+  return {};
 }
 
 void PickList::keyPressEvent(QKeyEvent* event) {
@@ -55,10 +60,10 @@ void PickList::keyPressEvent(QKeyEvent* event) {
       event->accept();
       return;
     }
-    if (types_a_letter(*event)) {
+    if (const QString letter = letter_typed_with_ctrl(*event); !letter.isEmpty()) {
       // Qt's own search by the letters typed, which picks where it lands, here only moves.
       const QScopedValueRollback moving(only_moving_, true);
-      keyboardSearch(event->text());
+      keyboardSearch(letter);
       event->accept();
       return;
     }

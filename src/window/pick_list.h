@@ -23,7 +23,7 @@ class PickList final : public QListWidget {
 
  private:
   static std::optional<CursorAction> cursor_action(int key);
-  static bool types_a_letter(const QKeyEvent& event);
+  static QString letter_typed_with_ctrl(const QKeyEvent& event);
   void announce_current_entry();
 
   bool only_moving_ = false;  // the cursor moves, and the selection stays as it is
