@@ -126,8 +126,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
         break;
       case form::ControlKind::text_box:
         kind = L"EDIT";
-        control_style |= WS_TABSTOP | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
-                         ES_AUTOVSCROLL;
+        control_style |=
+            WS_TABSTOP | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
         text = intro;
         break;
       case form::ControlKind::label:
@@ -144,8 +144,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (entry.kind == form::ControlKind::list) {
       for (quiz::ListIndex row = 0; row < key.row_count(); ++row) {
-        const std::wstring item = wide(entry.role == form::Role::name_list ? key.name(row)
-                                                                           : key.settlement(row));
+        const std::wstring item =
+            wide(entry.role == form::Role::name_list ? key.name(row) : key.settlement(row));
         SendMessageW(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
       }
     }

@@ -4,11 +4,12 @@
 // A start is timed from CreateProcess until the program's window is visible and it and every
 // control in it have been painted: none has a region left to paint (GetUpdateRect), looked at
 // every millisecond. (Wine's WaitForInputIdle returns before the window exists.) The peak
-// working set (PeakWorkingSetSize) is read at that moment. Then the window is closed as its close button would, and the next start
-// begins. Prints every run, then the medians, their ratio and the memory difference.
-#include <windows.h>
+// working set (PeakWorkingSetSize) is read at that moment. Then the window is closed as its close
+// button would, and the next start begins. Prints every run, then the medians, their ratio and the
+// memory difference.
 #include <psapi.h>
 #include <timeapi.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -138,8 +139,8 @@ int wmain(int argc, wchar_t* argv[]) {
   }
   const double quiz_ms = median(times[0]), plain_ms = median(times[1]);
   const double quiz_mib = median(peaks[0]), plain_mib = median(peaks[1]);
-  std::printf("start-up until painted, medians: quiz %.1f ms, plain %.1f ms, ratio %.2f\n",
-              quiz_ms, plain_ms, quiz_ms / plain_ms);
+  std::printf("start-up until painted, medians: quiz %.1f ms, plain %.1f ms, ratio %.2f\n", quiz_ms,
+              plain_ms, quiz_ms / plain_ms);
   std::printf("peak working set, medians: quiz %.1f MiB, plain %.1f MiB, difference %.2f MiB\n",
               quiz_mib, plain_mib, quiz_mib - plain_mib);
   return 0;
