@@ -172,14 +172,6 @@ constexpr bool every_role_once() {
 }
 static_assert(every_role_once(), "every role has exactly one row in form_controls");
 
-// The table's row for `role`.
-constexpr const FormControl& control_of(Role role) {
-  for (const FormControl& entry : form_controls) {
-    if (entry.role == role) return entry;
-  }
-  return form_controls.front();  // not reached: every role has its row
-}
-
 // How to pick from the keyboard, for screen readers: the lists' description, and the result
 // box's until the first pair of a game.
 inline constexpr std::string_view keyboard_hint =
