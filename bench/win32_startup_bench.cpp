@@ -7,9 +7,10 @@
 // working set (PeakWorkingSetSize) is read at that moment. Then the window is closed as its close
 // button would, and the next start begins. Prints every run, then the medians, their ratio and the
 // memory difference.
+#include <windows.h>
+// After windows.h, which they build on.
 #include <psapi.h>
 #include <timeapi.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
