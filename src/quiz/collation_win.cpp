@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "quiz/collation.h"
+#include "quiz/utf16.h"
 
 namespace quiz {
 
@@ -16,17 +17,6 @@ constexpr wchar_t bulgarian[] = L"bg-BG";
 // Case ignored by the language's own rules; hyphens and apostrophes sort as punctuation, as
 // ICU's do, instead of being nearly ignored ("word sort").
 constexpr DWORD order_flags = LINGUISTIC_IGNORECASE | SORT_STRINGSORT;
-
-std::wstring to_utf16(std::string_view text) {
-  if (text.empty()) return {};
-  const int bytes = static_cast<int>(text.size());
-  const int length =
-      MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), bytes, nullptr, 0);
-  if (length == 0) throw std::runtime_error("Текстът не е в UTF-8");
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), bytes, wide.data(), length);
-  return wide;
-}
 
 }  // namespace
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "win32/utf16.h"
+#include "quiz/utf16.h"
 
 namespace win32 {
 
@@ -50,7 +50,7 @@ void Annotations::set_window_name(HWND window, std::string_view name) {
 void Annotations::set_text(HWND window, DWORD object, const MSAAPROPID& property,
                            std::string_view text) {
   if (!services_) return;
-  const std::wstring wide = to_utf16(text);
+  const std::wstring wide = quiz::to_utf16(text);
   if (SUCCEEDED(services_->SetHwndPropStr(window, object, CHILDID_SELF, property, wide.c_str()))) {
     remember(window, object, property);
   }

@@ -5,13 +5,13 @@
 #include "form/form_design.h"
 #include "form/form_texts.h"
 #include "form/run_guarded.h"
+#include "quiz/utf16.h"
 #include "win32/message_loop.h"
-#include "win32/utf16.h"
 
 namespace win32 {
 
 void show_start_failure(std::string_view message) {
-  MessageBoxW(nullptr, to_utf16(message).c_str(), to_utf16(form::form_title).c_str(),
+  MessageBoxW(nullptr, quiz::to_utf16(message).c_str(), quiz::to_utf16(form::form_title).c_str(),
               MB_OK | MB_ICONERROR);
 }
 

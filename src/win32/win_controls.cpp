@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "quiz/list_index.h"
-#include "win32/utf16.h"
+#include "quiz/utf16.h"
 
 namespace win32 {
 
@@ -23,11 +23,11 @@ std::string window_text(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   const int length = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
   text.resize(static_cast<std::size_t>(length));
-  return to_utf8(text);
+  return quiz::to_utf8(text);
 }
 
 void set_window_text(HWND window, std::string_view text, std::string_view what) {
-  if (!SetWindowTextW(window, to_utf16(text).c_str())) fail(what, "текстът не се промени");
+  if (!SetWindowTextW(window, quiz::to_utf16(text).c_str())) fail(what, "текстът не се промени");
 }
 
 std::size_t WinList::count() const {
@@ -45,7 +45,7 @@ void WinList::add_item(std::string_view text) {
       static_cast<quiz::ListIndex>(quiz::to_list_index(count() + 1, quiz::list_name) - 1);
   const quiz::ListIndex position = collation_.insert_position(
       text, count_before, [this](quiz::ListIndex i) { return item_text(i); });
-  const std::wstring wide = to_utf16(text);
+  const std::wstring wide = quiz::to_utf16(text);
   const LRESULT inserted = SendMessageW(list_, LB_INSERTSTRING, static_cast<WPARAM>(position),
                                         reinterpret_cast<LPARAM>(wide.c_str()));
   if (inserted == LB_ERR || inserted == LB_ERRSPACE)
@@ -62,7 +62,7 @@ std::string WinList::item_text(quiz::ListIndex index) const {
       SendMessageW(list_, LB_GETTEXT, entry, reinterpret_cast<LPARAM>(text.data()));
   if (copied == LB_ERR) fail(quiz::list_name, "елементът не се прочете");
   text.resize(static_cast<std::size_t>(copied));
-  return to_utf8(text);
+  return quiz::to_utf8(text);
 }
 
 quiz::ListIndex WinList::selected_index() const {

@@ -12,11 +12,11 @@
 #include "form/run_guarded.h"
 #include "quiz/cave_rows.h"
 #include "quiz/matching_quiz.h"
+#include "quiz/utf16.h"
 #include "win32/dpi.h"
 #include "win32/pick_list_keys.h"
 #include "win32/resource_ids.h"
 #include "win32/result_box.h"
-#include "win32/utf16.h"
 #include "win32/win_controls.h"
 
 namespace win32 {
@@ -119,7 +119,7 @@ RECT scaled_rect(int left, int top, int width, int height, UINT dpi) {
 }
 
 UniqueFont font_for(UINT dpi) {
-  const std::wstring face = to_utf16(form::font_family);
+  const std::wstring face = quiz::to_utf16(form::font_family);
   return UniqueFont(CreateFontW(-MulDiv(form::font_point_size, static_cast<int>(dpi), 72), 0, 0, 0,
                                 form::font_weight, FALSE, FALSE, FALSE, form::font_charset,
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -149,7 +149,7 @@ void register_window_class(HINSTANCE instance, WNDPROC procedure) {
 }  // namespace
 
 void show_failure(HWND owner, std::string_view message) {
-  MessageBoxW(owner, to_utf16(message).c_str(), to_utf16(form::failure_title).c_str(),
+  MessageBoxW(owner, quiz::to_utf16(message).c_str(), quiz::to_utf16(form::failure_title).c_str(),
               MB_OK | MB_ICONERROR);
 }
 
@@ -178,7 +178,7 @@ QuizWindow::QuizWindow(HINSTANCE instance, WindowOptions options)
   InitCommonControlsEx(&common_controls);
   register_window_class(instance, window_proc);
   create_brushes();
-  const std::wstring caption = to_utf16(form::window_caption());
+  const std::wstring caption = quiz::to_utf16(form::window_caption());
   // Hidden and without a size until the dots per inch of its monitor are known.
   CreateWindowExW(window_ex_style, window_class, caption.c_str(), window_style, 0, 0, 0, 0, nullptr,
                   nullptr, instance, this);
@@ -212,7 +212,7 @@ void QuizWindow::create_brushes() {
 void QuizWindow::create_controls(HINSTANCE instance) {
   for (const form::FormControl* entry : creation_order()) {
     const ControlClass kind = class_of(entry->kind);
-    const std::wstring caption = to_utf16(entry->caption);
+    const std::wstring caption = quiz::to_utf16(entry->caption);
     HWND created = CreateWindowExW(
         kind.ex_style, kind.name, caption.c_str(), kind.style, 0, 0, 0, 0, window_.get(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(entry->role))), instance, nullptr);

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "form/form_design.h"
+#include "quiz/utf16.h"
 #include "win32/handles.h"
-#include "win32/utf16.h"
 #include "window_driver.h"
 
 namespace {
@@ -36,7 +36,7 @@ VARIANT child_number(long number) {
 }
 
 std::string taken(BSTR text) {
-  const std::string utf8 = text ? win32::to_utf8({text, SysStringLen(text)}) : std::string();
+  const std::string utf8 = text ? quiz::to_utf8({text, SysStringLen(text)}) : std::string();
   SysFreeString(text);
   return utf8;
 }

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "form/publisher.h"
-#include "win32/utf16.h"
+#include "quiz/utf16.h"
 #include "window_driver.h"
 
 namespace {
@@ -41,7 +41,7 @@ std::string remote_text(HWND control) {
   std::wstring text(length + 1, L'\0');
   text.resize(static_cast<std::size_t>(
       SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-  return win32::to_utf8(text);
+  return quiz::to_utf8(text);
 }
 
 std::wstring class_of(HWND window) {
@@ -242,7 +242,7 @@ std::string version_string(const std::vector<char>& info, const wchar_t* name) {
   void* value = nullptr;
   UINT length = 0;
   if (!VerQueryValueW(info.data(), path.c_str(), &value, &length) || length == 0) return {};
-  return win32::to_utf8(static_cast<const wchar_t*>(value));
+  return quiz::to_utf8(static_cast<const wchar_t*>(value));
 }
 
 // The icon in its two sizes, the manifest and Bulgarian version information, in the file.

@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "quiz/utf16.h"
 #include "win32/message_loop.h"
-#include "win32/utf16.h"
 
 namespace test {
 
@@ -135,7 +135,7 @@ std::string text_of(HWND control) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
   text.resize(static_cast<std::size_t>(
       GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-  return win32::to_utf8(text);
+  return quiz::to_utf8(text);
 }
 
 int count_of(HWND list) { return static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); }
@@ -151,7 +151,7 @@ std::string entry_of(HWND list, int index) {
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   text.resize(static_cast<std::size_t>(
       SendMessageW(list, LB_GETTEXT, entry, reinterpret_cast<LPARAM>(text.data()))));
-  return win32::to_utf8(text);
+  return quiz::to_utf8(text);
 }
 
 std::vector<std::string> entries_of(HWND list) {

@@ -1,10 +1,10 @@
-#include "win32/utf16.h"
+#include "quiz/utf16.h"
 
 #include <windows.h>
 
 #include <stdexcept>
 
-namespace win32 {
+namespace quiz {
 
 std::wstring to_utf16(std::string_view utf8) {
   if (utf8.empty()) return {};
@@ -29,4 +29,4 @@ std::string to_utf8(std::wstring_view utf16) {
   return narrow;
 }
 
-}  // namespace win32
+}  // namespace quiz
